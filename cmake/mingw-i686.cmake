@@ -1,0 +1,6 @@
+# Cross build for 32-bit Windows with Debian's mingw-w64 (win32 thread model,
+# so the runtime needs no winpthread DLL).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(ORTOLAN_TRIPLET i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,0 +1,15 @@
+# Native flavour: the portable logic under GoogleTest.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB unit_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+add_executable(unit_tests ${unit_sources})
+target_link_libraries(unit_tests PRIVATE ortolan_core standin_core GTest::gtest GTest::gmock GTest::gtest_main)
+
+# The built Windows files are checked too (import, export and resource tables),
+# when the Windows flavour's build folder is given.
+set(ORTOLAN_WIN32_DIR "" CACHE PATH "Build folder of the 32-bit Windows flavour")
+if(ORTOLAN_WIN32_DIR)
+    target_compile_definitions(unit_tests PRIVATE ORTOLAN_WIN32_DIR="${ORTOLAN_WIN32_DIR}")
+endif()
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 30 PROPERTIES TIMEOUT 60)

@@ -1,0 +1,81 @@
+# Windows flavour: module, stand-in host, Wine tests. Everything lands in the
+# build folder itself so that the module finds tsxapi.dll beside it.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+set(CMAKE_ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
+enable_language(RC)
+
+# No C or C++ runtime DLL beside the module: the host ships none of ours.
+set(static_runtime -static -static-libgcc -static-libstdc++)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX UNICODE=0 _WIN32_WINNT=0x0601)
+
+# Import library for the host API, made from the list of its functions so the
+# module binds to the host's real tsxapi.dll the same way as to the stand-in.
+set(tsxapi_import ${CMAKE_BINARY_DIR}/lib/libtsxapi_import.a)
+add_custom_command(
+    OUTPUT ${tsxapi_import}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/lib
+    COMMAND ${CMAKE_DLLTOOL} -d ${CMAKE_SOURCE_DIR}/plugin/tsxapi.def -l ${tsxapi_import}
+    DEPENDS ${CMAKE_SOURCE_DIR}/plugin/tsxapi.def
+    COMMENT "Import library for tsxapi.dll")
+add_custom_target(tsxapi_import_lib DEPENDS ${tsxapi_import})
+
+# The module.
+add_library(ortolan MODULE ${module_win} ${CMAKE_SOURCE_DIR}/res/ortolan.rc
+            ${CMAKE_SOURCE_DIR}/plugin/ortolan.def)
+set_target_properties(ortolan PROPERTIES PREFIX "" OUTPUT_NAME ortolan SUFFIX ".tsx")
+add_dependencies(ortolan tsxapi_import_lib)
+target_link_libraries(ortolan PRIVATE ortolan_core ${tsxapi_import}
+                      user32 gdi32 comctl32 advapi32 ${static_runtime})
+
+# The stand-in host API library.
+add_library(tsxapi SHARED ${standin_win})
+set_target_properties(tsxapi PROPERTIES PREFIX "" OUTPUT_NAME tsxapi)
+target_compile_definitions(tsxapi PRIVATE "TSXAPI=__declspec(dllexport)" STANDIN_BUILD)
+target_link_libraries(tsxapi PRIVATE standin_core user32 gdi32 ${static_runtime})
+target_include_directories(tsxapi PUBLIC ${CMAKE_SOURCE_DIR})
+
+# The workbench host program.
+file(GLOB workbench_sources CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/host/workbench/*.cpp ${CMAKE_SOURCE_DIR}/host/workbench/*.rc)
+if(workbench_sources)
+    add_executable(workbench WIN32 ${workbench_sources})
+    target_link_libraries(workbench PRIVATE tsxapi user32 gdi32 comctl32 comdlg32 ${static_runtime})
+    add_dependencies(workbench ortolan)
+endif()
+
+# Wine tests: each tests/wine/*_test.cpp is one program; the other files there
+# are the shared harness.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    set(ORTOLAN_WINE /usr/lib/wine/wine)
+    set(ORTOLAN_WINEARCH win32)
+else()
+    set(ORTOLAN_WINE /usr/lib/wine/wine64)
+    set(ORTOLAN_WINEARCH win64)
+endif()
+set(wine_env
+    ORTOLAN_WINE=${ORTOLAN_WINE}
+    WINEARCH=${ORTOLAN_WINEARCH}
+    WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-env.in ${CMAKE_BINARY_DIR}/wine-env @ONLY)
+
+file(GLOB harness_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*.cpp)
+list(FILTER harness_sources EXCLUDE REGEX "_test\\.cpp$")
+file(GLOB wine_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
+add_library(wine_harness STATIC ${harness_sources})
+target_include_directories(wine_harness PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests/wine)
+target_link_libraries(wine_harness PUBLIC tsxapi ortolan_core user32 gdi32 comctl32 advapi32)
+
+add_test(NAME wine.prefix COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run --init)
+set_tests_properties(wine.prefix PROPERTIES
+    FIXTURES_SETUP wineprefix TIMEOUT 300 ENVIRONMENT "${wine_env}")
+foreach(source ${wine_tests})
+    get_filename_component(name ${source} NAME_WE)
+    add_executable(${name} ${source})
+    target_link_libraries(${name} PRIVATE wine_harness ${static_runtime})
+    add_dependencies(${name} ortolan)
+    string(REGEX REPLACE "_test$" "" short ${name})
+    add_test(NAME wine.${short} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:${name}>)
+    set_tests_properties(wine.${short} PROPERTIES
+        FIXTURES_REQUIRED wineprefix TIMEOUT 120 ENVIRONMENT "${wine_env}")
+endforeach()
