@@ -29,6 +29,9 @@ target_link_libraries(ortolan PRIVATE ortolan_core ${tsxapi_import}
                       user32 gdi32 comctl32 advapi32 ${static_runtime})
 
 # The stand-in host API library.
+if(NOT standin_win)
+    return()
+endif()
 add_library(tsxapi SHARED ${standin_win})
 set_target_properties(tsxapi PROPERTIES PREFIX "" OUTPUT_NAME tsxapi)
 target_compile_definitions(tsxapi PRIVATE "TSXAPI=__declspec(dllexport)" STANDIN_BUILD)
@@ -62,6 +65,9 @@ configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-env.in ${CMAKE_BINARY_DIR}/wine-en
 file(GLOB harness_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*.cpp)
 list(FILTER harness_sources EXCLUDE REGEX "_test\\.cpp$")
 file(GLOB wine_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
+if(NOT harness_sources)
+    return()
+endif()
 add_library(wine_harness STATIC ${harness_sources})
 target_include_directories(wine_harness PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests/wine)
 target_link_libraries(wine_harness PUBLIC tsxapi ortolan_core user32 gdi32 comctl32 advapi32)

@@ -1,0 +1,92 @@
+#include "controls/FloatSpinMath.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// A result within this distance past a bound is accepted as it is, so that a
+// step landing on the bound through round-off (9999.9 + 0.1) is not snapped.
+double BoundTolerance(double t) {
+    return std::max(std::fabs(t * 1e-9), 1e-9);
+}
+
+// printf into a string of the measured size: a precision of a few hundred or
+// a value near DBL_MAX in fixed form must not overrun anything.
+template <class... Args>
+std::string Printf(const char* format, Args... args) {
+    const int size = std::snprintf(nullptr, 0, format, args...);
+    if (size < 0) return std::string();
+    std::string text(static_cast<size_t>(size) + 1, '\0');
+    std::snprintf(&text[0], text.size(), format, args...);
+    text.resize(static_cast<size_t>(size));
+    return text;
+}
+
+void TrimTrailing(std::string& text, char point) {
+    const size_t zeros = text.find_last_not_of('0');
+    text.erase(zeros == std::string::npos ? 0 : zeros + 1);
+    const size_t points = text.find_last_not_of(point);
+    text.erase(points == std::string::npos ? 0 : points + 1);
+}
+
+}  // namespace
+
+int PositionCountFor(double minimum, double maximum, double step) {
+    const double count = std::fabs((maximum - minimum) / step);
+    if (std::isnan(count)) return 0;
+    if (count > kMaxSpinPositions) return kMaxSpinPositions;
+    return static_cast<int>(count);
+}
+
+double StepValue(double current, int delta, bool wrap, const SpinSettings& settings) {
+    double next = current + delta * settings.step;
+    // An overflowing sum would otherwise hide behind an infinite tolerance
+    // (t = max(maximum, +inf)) and leave "inf" in the buddy.
+    const bool overflowed = !std::isfinite(next);
+    if (delta < 0) {
+        const double t = std::max(settings.minimum, next);
+        if (overflowed || settings.minimum - next > BoundTolerance(t))
+            next = wrap ? settings.maximum : settings.minimum;
+    } else {
+        const double t = std::max(settings.maximum, next);
+        if (overflowed || next - settings.maximum > BoundTolerance(t))
+            next = wrap ? settings.minimum : settings.maximum;
+    }
+    return next;
+}
+
+std::optional<int> PositionFor(double value, const SpinSettings& settings) {
+    if (settings.maximum == settings.minimum) return std::nullopt;
+    if (value < settings.minimum) return 0;
+    if (value > settings.maximum) return settings.positionCount;
+    const double position = settings.positionCount * (value - settings.minimum) /
+                                (settings.maximum - settings.minimum) + 0.5;
+    // Reversed or non-finite ranges must not reach an out-of-range int cast.
+    if (!(position >= 0.0)) return 0;
+    if (position >= settings.positionCount) return settings.positionCount;
+    return static_cast<int>(position);
+}
+
+std::string FormatValue(double value, int precision, bool trimZeros, char decimalPoint) {
+    const std::string general = Printf("%g", value);
+    if (precision < 0) return general;
+
+    const bool exponentForm = general.find('e') != std::string::npos;
+    std::string text = Printf(exponentForm ? "%.*e" : "%.*f", precision, value);
+    if (!trimZeros || text.find(decimalPoint) == std::string::npos) return text;
+
+    const size_t e = text.find('e');
+    if (exponentForm && e != std::string::npos) {
+        std::string mantissa = text.substr(0, e);
+        TrimTrailing(mantissa, decimalPoint);
+        return mantissa + text.substr(e);
+    }
+    TrimTrailing(text, decimalPoint);
+    return text;
+}
+
+std::string FormatValue(double value, const SpinSettings& settings) {
+    return FormatValue(value, settings.precision, settings.trimZeros, settings.decimalPoint);
+}

@@ -1,0 +1,50 @@
+// Number rules of FloatSpin, the up-down control that steps a floating-point
+// value held as text in its buddy edit. The native up-down control only knows
+// 16-bit integer positions, so the value, its range and its step live here as
+// doubles and the native position merely follows the value.
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Largest native position: the up-down control's positions are 16-bit signed.
+constexpr int kMaxSpinPositions = 0x7FFF;
+
+struct SpinSettings {
+    double minimum = 0.0;
+    double maximum = 100.0;
+    double step = 1.0;
+    int positionCount = 100;  // native range is 0 .. positionCount
+    int precision = -1;       // digits after the point; negative: "%g" as is
+    bool trimZeros = true;
+    char decimalPoint = '.';  // what trimming looks for; captured from the locale
+};
+
+// |(maximum - minimum) / step|, truncated toward zero and capped at
+// kMaxSpinPositions. A step of 0 gives the cap; callers that must leave the
+// native range alone for step 0 check for it before calling. NaN gives 0.
+int PositionCountFor(double minimum, double maximum, double step);
+
+// The value after one UDN_DELTAPOS of `delta` steps from `current`.
+// Only the bound in the direction of `delta` is tested (0 counts as upward),
+// so a typed value beyond the other bound stays there. Passing the bound by no
+// more than max(|bound or result| * 1e-9, 1e-9) is tolerated; beyond that the
+// result becomes that bound, or with `wrap` exactly the opposite bound (the
+// remainder is not carried). A sum that overflows is treated as passing the
+// bound, so the result is always finite for a finite range.
+double StepValue(double current, int delta, bool wrap, const SpinSettings& settings);
+
+// Native position for `value`, rounded half up and kept within
+// 0 .. positionCount; nothing (no UDM_SETPOS at all) for an empty range.
+std::optional<int> PositionFor(double value, const SpinSettings& settings);
+
+// Value to buddy text. A negative precision gives "%g" and nothing else.
+// Otherwise "%g" chooses between fixed and exponent form, the value is written
+// with that many digits after the point ("%.<p>f" or "%.<p>e"), and with
+// trimming, trailing zeros and then trailing points are removed (from the
+// mantissa only in exponent form), but only from a text that has
+// `decimalPoint` in it, so "100" and "1e+07" from precision 0 stay whole.
+// The exponent has as many digits as the C library writes: two natively,
+// three with the Windows runtime.
+std::string FormatValue(double value, int precision, bool trimZeros, char decimalPoint);
+std::string FormatValue(double value, const SpinSettings& settings);

@@ -1,0 +1,57 @@
+// Text to number and back for the panel's fields and the spin buddies.
+//
+// The C library's strtod/atof accept more than decimal numbers (mingw's take
+// "0x1p4", "inf", "nan", "infinity"), and what they accept depends on the C
+// runtime the module happens to be linked with. The panel only ever shows
+// decimal numbers, so it reads only decimal numbers, with its own scanner:
+//
+//   [+|-] digits [point [digits]] [exponent]   or   [+|-] point digits [exponent]
+//   exponent: (e|E) [+|-] digits   -- an 'e' without digits is not part of it
+//
+// Decimal point: every function takes the character that the number texts
+// use, '.' by default. The texts that these functions read back are written
+// with printf ("%g", "%.3f"), which writes the C locale's decimal point, so a
+// caller passes the same character that its formatting uses: FloatSpin passes
+// the decimalPoint it captured from LocaleDecimalPoint() for its trimming. The
+// module never calls setlocale, so in practice this is '.'; a ',' locale gives
+// "1,5" on both sides and "1.5" then reads as 1, as atof would read it.
+//
+// Conversion is correctly rounded straight to the target type (a float field
+// is not rounded twice through a double). Magnitudes too small for the type
+// round as IEEE arithmetic does: to a subnormal, or to a zero of the same sign
+// (1e-50 reads as 0.0f, -1e-50 as -0.0f). Magnitudes too large are errors
+// rather than infinities; see each function for what an error gives.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// First character of the C locale's decimal point, '.' when it reports none.
+char LocaleDecimalPoint();
+
+// Length of the longest decimal number at the start of text[0, length),
+// 0 when the text does not start with one. No white space is skipped.
+size_t ScanDecimal(const char* text, size_t length, char decimalPoint = '.');
+
+// Converts number[0, length), which must be exactly one decimal number as
+// ScanDecimal accepts it. False when it is not, or when its magnitude is too
+// large for the type; `value` is then left unchanged.
+bool ConvertDecimal(const char* number, size_t length, char decimalPoint, double& value);
+bool ConvertDecimal(const char* number, size_t length, char decimalPoint, float& value);
+
+// atof's rule for step fields and spin buddies: skip leading white space
+// (space, \t, \n, \v, \f, \r), then read the longest decimal number; 0.0 when
+// there is none. "2x" gives 2, "0x10" gives 0 (the number stops at the x).
+// A number too large for a double also gives 0.0, so an infinity never reaches
+// a spin step or a host call. A null text gives 0.0.
+double AtofDecimal(const char* text, char decimalPoint = '.');
+
+// A value field's text to its float member: leading blanks and tabs, one
+// decimal number, then only blanks and tabs. Refused (false, `value`
+// unchanged) when there is no number (empty, "-", "."), when anything else
+// follows it ("3x", "1e", "1 2"), and when it does not fit a 32-bit float
+// ("1e39"), so no infinity or NaN reaches a member.
+bool ParseFieldFloat(const std::string& text, float& value, char decimalPoint = '.');
+
+// A float member to its field's text: "%g", six significant digits.
+std::string FormatFieldFloat(float value);

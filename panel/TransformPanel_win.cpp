@@ -1,0 +1,178 @@
+#include "panel/TransformPanel_win.h"
+
+#include "controls/Gdi_win.h"
+#include "panel/PanelGeometry.h"
+#include "plugin/Module_win.h"
+#include "plugin/PanelApp_win.h"
+#include "plugin/tsxapi.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr const char* kProfileSection = "MainPanel";
+constexpr int kDefaultPanelX = 170;
+constexpr int kDefaultPanelY = 50;
+constexpr int kFieldRowsHeight = 117;
+constexpr int kTitleStripHeight = 14;
+constexpr COLORREF kBackground = RGB(191, 191, 191);
+
+PixelRect ToPixelRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+void Line(HDC dc, COLORREF colour, std::initializer_list<POINT> points) {
+    Pen pen(CreatePen(PS_SOLID, 1, colour));
+    Selection use(dc, pen.Get());
+    auto it = points.begin();
+    MoveToEx(dc, it->x, it->y, nullptr);
+    for (++it; it != points.end(); ++it) LineTo(dc, it->x, it->y);
+}
+
+}  // namespace
+
+TransformPanel::TransformPanel(PanelNotifier* notifier) : notifier(notifier) {}
+
+bool TransformPanel::OpenPanel() {
+    mainView.Attach(tsxGetMainViewHwnd());
+    HWND created = CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_TRANSFORM_PANEL),
+                                      mainView.Get(), DialogProc, reinterpret_cast<LPARAM>(this));
+    if (!created) return false;
+    CentreOverMainView();
+    return true;
+}
+
+void TransformPanel::ClosePanel() {
+    if (!hwnd) return;
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    ThePanelApp().WriteProfileInt(kProfileSection, "PanelX", r.left);
+    ThePanelApp().WriteProfileInt(kProfileSection, "PanelY", r.top);
+    mainView.Detach();
+    DestroyWindow(hwnd);
+}
+
+void TransformPanel::OnHostEvent(PanelNotifier*, int) {}
+
+void TransformPanel::ShowPanel() {
+    if (!hwnd) return;
+    SetActiveWindow(hwnd);
+    ShowWindow(hwnd, SW_SHOW);
+}
+
+void TransformPanel::CentreOverMainView() {
+    RECT viewClient{};
+    RECT viewWindow{};
+    RECT panel{};
+    GetClientRect(mainView.Get(), &viewClient);
+    GetWindowRect(mainView.Get(), &viewWindow);
+    GetClientRect(hwnd, &panel);
+    const PixelPoint origin =
+        CentredOrigin(ToPixelRect(viewClient), ToPixelRect(viewWindow), ToPixelRect(panel));
+    SetWindowPos(hwnd, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+INT_PTR CALLBACK TransformPanel::DialogProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    TransformPanel* self;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<TransformPanel*>(lp);
+        self->hwnd = window;
+        SetWindowLongPtrA(window, DWLP_USER, lp);
+    } else {
+        self = reinterpret_cast<TransformPanel*>(GetWindowLongPtrA(window, DWLP_USER));
+    }
+    if (!self) return FALSE;
+    const INT_PTR result = self->OnMessage(message, wp, lp);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, DWLP_USER, 0);
+        self->hwnd = nullptr;
+    }
+    return result;
+}
+
+INT_PTR TransformPanel::OnMessage(UINT message, WPARAM wp, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog();
+    case WM_PAINT:
+        OnPaint();
+        return TRUE;
+    case WM_NCHITTEST:
+        // Any bare point of the panel drags it, as its title bar would.
+        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, HTCAPTION);
+        return TRUE;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wp), HIWORD(wp));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+INT_PTR TransformPanel::OnInitDialog() {
+    const int x = ThePanelApp().GetProfileInt(kProfileSection, "PanelX", kDefaultPanelX);
+    const int y = ThePanelApp().GetProfileInt(kProfileSection, "PanelY", kDefaultPanelY);
+    SetWindowPos(hwnd, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
+    rolledUp = false;
+    title = "Ortolan 1.4";
+    return TRUE;
+}
+
+void TransformPanel::OnCommand(int id, int) {
+    switch (id) {
+    case IDC_ROLL_FIELDS:
+        ToggleReduction(kFieldRowsHeight);
+        break;
+    case IDC_ROLL_TITLE:
+        ToggleReduction(kTitleStripHeight);
+        break;
+    case IDC_HIDE:
+    case IDCANCEL:
+        Hide();
+        break;
+    }
+}
+
+void TransformPanel::ToggleReduction(int reducedHeight) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    int height;
+    if (!rolledUp) {
+        rolledUp = true;
+        savedHeight = r.bottom - r.top;
+        height = reducedHeight;
+    } else {
+        rolledUp = false;
+        height = savedHeight;
+    }
+    MoveWindow(hwnd, r.left, r.top, r.right - r.left, height, TRUE);
+}
+
+void TransformPanel::Hide() { ShowWindow(hwnd, SW_HIDE); }
+
+void TransformPanel::OnPaint() {
+    PaintDC paint(hwnd);
+    HDC dc = paint.Get();
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    const int w = client.right;
+    const int h = client.bottom;
+
+    Brush background(CreateSolidBrush(kBackground));
+    FillRect(dc, &client, background.Get());
+
+    RECT strip{0, 1, w - 1, 12};
+    const COLORREF caption = GetSysColor(COLOR_ACTIVECAPTION);
+    Brush stripBrush(CreateSolidBrush(caption));
+    FillRect(dc, &strip, stripBrush.Get());
+    SetBkColor(dc, caption);
+    {
+        Font font(CreateFontA(-9, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                              OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
+                              "Arial"));
+        Selection useFont(dc, font.Get());
+        SetTextColor(dc, GetSysColor(COLOR_CAPTIONTEXT));
+        SetBkMode(dc, OPAQUE);
+        DrawTextA(dc, title.c_str(), static_cast<int>(title.size()), &strip, DT_CENTER);
+    }
+
+    Line(dc, RGB(0, 0, 0), {{0, 12}, {w - 1, 12}});
+    Line(dc, RGB(255, 255, 255), {{0, h - 1}, {0, 0}, {w - 1, 0}});
+    Line(dc, RGB(0, 0, 0), {{w - 1, 0}, {w - 1, h - 1}, {0, h - 1}});
+}

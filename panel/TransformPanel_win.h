@@ -1,0 +1,67 @@
+// The module's floating panel: a modeless dialog owned by the host's main
+// view that shows and edits the current object's transform.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "plugin/PanelListener.h"
+#include "plugin/host_records.h"
+
+class PanelNotifier;
+
+// Borrowed window handle: attached while the panel is open, never destroyed
+// through this wrapper.
+class WindowRef {
+public:
+    void Attach(HWND window) { hwnd = window; }
+    HWND Detach() {
+        HWND h = hwnd;
+        hwnd = nullptr;
+        return h;
+    }
+    HWND Get() const { return hwnd; }
+
+private:
+    HWND hwnd = nullptr;
+};
+
+class TransformPanel : public PanelListener {
+public:
+    explicit TransformPanel(PanelNotifier* notifier);
+    TransformPanel(const TransformPanel&) = delete;
+    TransformPanel& operator=(const TransformPanel&) = delete;
+    virtual ~TransformPanel() = default;
+
+    bool OpenPanel() override;
+    void ClosePanel() override;
+    void OnHostEvent(PanelNotifier* notifier, int code) override;
+    void ShowPanel() override;
+
+    HWND Window() const { return hwnd; }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+    INT_PTR OnMessage(UINT message, WPARAM wp, LPARAM lp);
+    INT_PTR OnInitDialog();
+    void OnPaint();
+    void OnCommand(int id, int code);
+    void ToggleReduction(int reducedHeight);
+    void Hide();
+    void CentreOverMainView();
+
+    HWND hwnd = nullptr;
+    PanelNotifier* notifier;
+    bool rolledUp = false;
+    std::string title;
+    WindowRef mainView;
+    int savedHeight = 0;
+    Vector3 location{};
+    Vector3 size{};
+    Vector3 rotation{};
+    Vector3 axesPosition{};
+    Vector3 anchorSize{};
+    int axisMode = 0;
+    Axes axesScratch{};
+};

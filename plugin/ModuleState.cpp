@@ -1,0 +1,14 @@
+#include "plugin/ModuleState.h"
+
+namespace {
+// The host calls the module on one thread only.
+ModuleState* current = nullptr;
+}
+
+ModuleState* CurrentModuleState() { return current; }
+
+ModuleStateGuard::ModuleStateGuard(ModuleState& state) : previous(current) {
+    current = &state;
+}
+
+ModuleStateGuard::~ModuleStateGuard() { current = previous; }

@@ -1,0 +1,95 @@
+// The module's boundary records: the ExtensionRecord image, the notifier's
+// listener list, the profile location and the panel's centring.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "panel/PanelGeometry.h"
+#include "plugin/ExtensionRecord.h"
+#include "plugin/ModuleState.h"
+#include "plugin/Notifier.h"
+#include "plugin/PanelListener.h"
+#include "plugin/Profile.h"
+
+namespace {
+
+TEST(ExtensionRecordTest, HundredBytesWithPaddedTextsAndLittleEndianIds) {
+    unsigned char buffer[120];
+    std::memset(buffer, 0xCC, sizeof buffer);
+    CopyExtensionRecord(buffer);
+    EXPECT_EQ(0, std::memcmp(buffer, "Ortolan", 8));
+    for (int i = 7; i < 32; ++i) EXPECT_EQ(0, buffer[i]) << "name padding at " << i;
+    EXPECT_EQ(0, std::memcmp(buffer + 32, "Was written by me", 18));
+    for (int i = 32 + 17; i < 96; ++i) EXPECT_EQ(0, buffer[i]) << "description padding at " << i;
+    EXPECT_EQ(0xD1, buffer[96]);
+    EXPECT_EQ(0x07, buffer[97]);
+    EXPECT_EQ(0xD2, buffer[98]);
+    EXPECT_EQ(0x07, buffer[99]);
+    for (int i = 100; i < 120; ++i) EXPECT_EQ(0xCC, buffer[i]) << "written past the record at " << i;
+}
+
+class CountingListener final : public PanelListener {
+public:
+    bool OpenPanel() override { return ++calls > 0; }
+    void ClosePanel() override { ++calls; }
+    void OnHostEvent(PanelNotifier*, int) override { ++calls; }
+    void ShowPanel() override { ++calls; }
+    int calls = 0;
+};
+
+TEST(NotifierTest, KeepsListenersInOrderWithoutCheckingForDuplicates) {
+    CountingListener a, b;
+    auto notifier = std::make_unique<PanelNotifier>();
+    notifier->AddListener(a);
+    notifier->AddListener(b);
+    notifier->AddListener(a);
+    ASSERT_EQ(3u, notifier->Listeners().size());
+    EXPECT_EQ(static_cast<PanelListener*>(&a), notifier->Listeners()[0]);
+    EXPECT_EQ(static_cast<PanelListener*>(&b), notifier->Listeners()[1]);
+    EXPECT_EQ(static_cast<PanelListener*>(&a), notifier->Listeners()[2]);
+    EXPECT_TRUE(notifier->Activate());
+    notifier->Deactivate();
+    std::unique_ptr<NotifierBase> base(notifier.release());
+    base.reset();
+    EXPECT_EQ(0, a.calls) << "destroying the notifier must not call its listeners";
+    EXPECT_EQ(0, b.calls);
+}
+
+TEST(ProfileTest, ApplicationNameIsTheModuleFileWithoutExtension) {
+    EXPECT_EQ("ortolan", ApplicationNameFromPath("C:\\Host\\plugins\\ortolan.tsx"));
+    EXPECT_EQ("ortolan", ApplicationNameFromPath("Z:/build/ortolan.tsx"));
+    EXPECT_EQ("my.tool", ApplicationNameFromPath("C:\\a.b\\my.tool.tsx"));
+    EXPECT_EQ("noext", ApplicationNameFromPath("D:noext"));
+    EXPECT_EQ("Software\\Kestrelworks\\ortolan\\MainPanel",
+              ProfileKeyPath(kProfileCompany, "ortolan", "MainPanel"));
+}
+
+TEST(ModuleStateTest, GuardsNestAndRestoreTheCallersState) {
+    ModuleState outer, inner;
+    EXPECT_EQ(nullptr, CurrentModuleState());
+    {
+        ModuleStateGuard a(outer);
+        EXPECT_EQ(&outer, CurrentModuleState());
+        {
+            ModuleStateGuard b(inner);
+            EXPECT_EQ(&inner, CurrentModuleState());
+        }
+        EXPECT_EQ(&outer, CurrentModuleState());
+    }
+    EXPECT_EQ(nullptr, CurrentModuleState());
+}
+
+TEST(PanelGeometryTest, CentresOverTheViewsClientMeasuredFromItsOuterCorner) {
+    // View window at (100, 50) on screen, client 800 x 600, panel 303 x 249.
+    const PixelPoint p = CentredOrigin({0, 0, 800, 600}, {100, 50, 908, 680}, {0, 0, 303, 249});
+    EXPECT_EQ(400 + 100 - 151, p.x);
+    EXPECT_EQ(300 + 50 - 124, p.y);
+}
+
+TEST(PanelGeometryTest, HalvesTruncateTowardZeroForNegativeCoordinates) {
+    const PixelPoint p = CentredOrigin({0, 0, 5, 7}, {-300, -200, -290, -190}, {0, 0, 3, 9});
+    EXPECT_EQ(2 - 300 - 1, p.x);
+    EXPECT_EQ(3 - 200 - 4, p.y);
+}
+
+}  // namespace
