@@ -28,10 +28,11 @@ int PositionCountFor(double minimum, double maximum, double step);
 // The value after one UDN_DELTAPOS of `delta` steps from `current`.
 // Only the bound in the direction of `delta` is tested (0 counts as upward),
 // so a typed value beyond the other bound stays there. Passing the bound by no
-// more than max(|bound or result| * 1e-9, 1e-9) is tolerated; beyond that the
-// result becomes that bound, or with `wrap` exactly the opposite bound (the
-// remainder is not carried). A sum that overflows is treated as passing the
-// bound, so the result is always finite for a finite range.
+// more than max(|t| * 1e-9, 1e-9), t the larger of bound and result, is
+// tolerated (round-off of the sum); beyond that the result becomes that
+// bound, or with `wrap` exactly the opposite bound (the remainder is not
+// carried). A sum that overflows is treated as passing the bound, so the
+// result is always finite for a finite range.
 double StepValue(double current, int delta, bool wrap, const SpinSettings& settings);
 
 // Native position for `value`, rounded half up and kept within

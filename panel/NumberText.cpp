@@ -164,7 +164,7 @@ bool ParseFieldFloat(const std::string& text, float& value, char decimalPoint) {
 }
 
 std::string FormatFieldFloat(float value) {
-    // "%g" never needs more than 15 characters ("-1.17549e-038").
+    // "%g" of a float needs at most 13 characters ("-1.17549e-038").
     char text[32];
     std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
     return text;

@@ -1,0 +1,157 @@
+#include "controls/FloatSpinMath.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <string>
+
+namespace {
+
+// The Windows runtime writes three exponent digits (e+007), glibc two (e+07):
+// compare with the exponent cut down to at least two digits.
+std::string TwoDigitExponent(std::string text) {
+    const size_t e = text.find('e');
+    if (e == std::string::npos || e + 2 >= text.size()) return text;
+    const size_t digits = e + 2;  // after 'e' and its sign
+    while (text.size() - digits > 2 && text[digits] == '0') text.erase(digits, 1);
+    return text;
+}
+
+std::string Format(double value, int precision, bool trim) {
+    return TwoDigitExponent(FormatValue(value, precision, trim, '.'));
+}
+
+// The panel's three rows.
+SpinSettings Row(double minimum, double maximum, double step, int precision) {
+    SpinSettings s;
+    s.minimum = minimum;
+    s.maximum = maximum;
+    s.step = step;
+    s.positionCount = PositionCountFor(minimum, maximum, step);
+    s.precision = precision;
+    s.trimZeros = false;
+    return s;
+}
+const SpinSettings kLocation = Row(-10000.0, 10000.0, 0.1, 3);
+const SpinSettings kRotation = Row(-180.0, 180.0, 1.0, 2);
+const SpinSettings kSize = Row(0.001, 1000.0, 0.1, 3);
+
+std::string Step(double current, int delta, const SpinSettings& row, bool wrap = false) {
+    return Format(StepValue(current, delta, wrap, row), row.precision, row.trimZeros);
+}
+
+}  // namespace
+
+TEST(FloatSpinFormat, ValueToTextTable) {
+    struct Case { int precision; bool trim; double value; const char* text; };
+    const Case cases[] = {
+        {3, false, 0.0, "0.000"},       {3, false, 2.5, "2.500"},
+        {3, false, -0.1, "-0.100"},     {3, false, 10000.0, "10000.000"},
+        {3, false, 0.00005, "5.000e-05"}, {2, false, 45.0, "45.00"},
+        {3, true, 2.5, "2.5"},          {3, true, 100.0, "100"},
+        {3, true, 0.0, "0"},            {3, true, 1e7, "1e+07"},
+        {0, true, 100.0, "100"},        {0, true, 1e7, "1e+07"},
+        {0, false, 2.6, "3"},           {3, true, -1.5e-5, "-1.5e-05"},
+        {-1, false, 0.1, "0.1"},        {-1, true, 1234567.0, "1.23457e+06"},
+        {-2, false, 0.5, "0.5"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.text, Format(c.value, c.precision, c.trim))
+            << c.value << " precision " << c.precision << " trim " << c.trim;
+}
+
+TEST(FloatSpinFormat, ExponentFormExactlyWhereGeneralFormatUsesIt) {
+    EXPECT_EQ("1.000e+06", Format(999999.5, 3, false));   // %g rounds it to 1e+06
+    EXPECT_EQ("999999.400", Format(999999.4, 3, false));
+    EXPECT_EQ("1.000e-05", Format(0.00001, 3, false));
+    EXPECT_EQ("0.000", Format(0.0001, 3, false));         // fixed form, digits lost
+    EXPECT_EQ("1.797693e+308", Format(DBL_MAX, 6, false));
+}
+
+TEST(FloatSpinFormat, TrimmingLooksForTheGivenDecimalPoint) {
+    // printf writes '.', so a ',' settings text has no point to trim at.
+    EXPECT_EQ("2.500", FormatValue(2.5, 3, true, ','));
+    EXPECT_EQ("2.5", FormatValue(2.5, 3, true, '.'));
+}
+
+TEST(FloatSpinFormat, LongTextsAreNotCutOrOverrun) {
+    EXPECT_EQ(6u + 1u + 500u, FormatValue(123456.0, 500, false, '.').size());
+    EXPECT_EQ("9.00e+300", Format(9.0e300, 2, false));  // not 301 digits of fixed form
+}
+
+TEST(FloatSpinStep, ClampsOnlyWhenPastTheBoundByMoreThanTheTolerance) {
+    EXPECT_EQ("10000.000", Step(9999.95, +1, kLocation));   // 10000.05 clamps
+    EXPECT_EQ(10000.0, StepValue(9999.95, +1, false, kLocation));
+    EXPECT_EQ("10000.000", Step(9999.9, +1, kLocation));    // round-off only
+    EXPECT_EQ("0.001", Step(0.05, -1, kSize));              // -0.05 clamps up
+
+    // The tolerance is relative to the bound (1e-5 at 10000) ...
+    EXPECT_EQ(10000.000005, StepValue(10000.000005, 0, false, kLocation));
+    EXPECT_EQ(10000.0, StepValue(10000.00002, 0, false, kLocation));
+    // ... and at least 1e-9 absolute near zero.
+    const SpinSettings fromZero = Row(0.0, 1.0, 0.0, 3);
+    EXPECT_EQ(-5e-10, StepValue(-5e-10, -1, false, fromZero));
+    EXPECT_EQ(0.0, StepValue(-2e-9, -1, false, fromZero));
+}
+
+TEST(FloatSpinStep, OnlyTheBoundInTheStepDirectionIsTested) {
+    EXPECT_EQ("19999.900", Step(20000.0, -1, kLocation));
+    EXPECT_EQ("-19999.900", Step(-20000.0, +1, kLocation));
+    // Delta 0 counts as upward: above the maximum it clamps or wraps ...
+    EXPECT_EQ(10000.0, StepValue(20000.0, 0, false, kLocation));
+    EXPECT_EQ(-10000.0, StepValue(20000.0, 0, true, kLocation));
+    // ... below the minimum it stays.
+    EXPECT_EQ(-20000.0, StepValue(-20000.0, 0, false, kLocation));
+    // The direction is the delta's, not the value's: a negative step going
+    // below the minimum on an upward delta is not caught.
+    SpinSettings negative = kLocation;
+    negative.step = -0.1;
+    EXPECT_EQ("-10000.100", Step(-10000.0, +1, negative));
+    EXPECT_EQ("0.900", Step(1.0, +1, negative));
+}
+
+TEST(FloatSpinStep, WrapJumpsToTheOppositeBoundExactly) {
+    EXPECT_EQ("-180.00", Step(180.0, +1, kRotation, true));
+    EXPECT_EQ("180.00", Step(-180.0, -1, kRotation, true));
+    EXPECT_EQ(180.0, StepValue(-179.5, -1, true, kRotation));   // remainder dropped
+    EXPECT_EQ(-180.0, StepValue(179.5, +1, true, kRotation));
+    EXPECT_EQ("180.00", Step(180.0, +1, kRotation, false));     // no wrap: clamps
+}
+
+TEST(FloatSpinStep, DeltaScalesTheStep) {
+    EXPECT_EQ("1.500", Step(1.0, 5, kLocation));
+    EXPECT_EQ("0.500", Step(1.0, -5, kLocation));
+    SpinSettings still = kLocation;
+    still.step = 0.0;
+    EXPECT_EQ(12.5, StepValue(12.5, 3, false, still));
+}
+
+TEST(FloatSpinStep, OverflowingSumStaysFinite) {
+    SpinSettings wide = Row(-DBL_MAX, DBL_MAX, DBL_MAX, 3);
+    EXPECT_EQ(DBL_MAX, StepValue(DBL_MAX, 5, false, wide));
+    EXPECT_EQ(-DBL_MAX, StepValue(DBL_MAX, 5, true, wide));
+    EXPECT_EQ(-DBL_MAX, StepValue(-DBL_MAX, -5, false, wide));
+}
+
+TEST(FloatSpinPositions, CountForRange) {
+    EXPECT_EQ(32767, kLocation.positionCount);
+    EXPECT_EQ(360, kRotation.positionCount);
+    EXPECT_EQ(9999, kSize.positionCount);   // 9999.99 truncated
+    EXPECT_EQ(100, PositionCountFor(0.0, 100.0, 1.0));
+    EXPECT_EQ(100, PositionCountFor(100.0, 0.0, 1.0));
+    EXPECT_EQ(100, PositionCountFor(0.0, 100.0, -1.0));
+    EXPECT_EQ(32767, PositionCountFor(0.0, 32767.9, 1.0));
+    EXPECT_EQ(32767, PositionCountFor(0.0, 1.0, 0.0));
+    EXPECT_EQ(0, PositionCountFor(1.0, 1.0, 0.0));
+}
+
+TEST(FloatSpinPositions, PositionFollowsValue) {
+    EXPECT_EQ(0, PositionFor(-20000.0, kLocation));
+    EXPECT_EQ(32767, PositionFor(20000.0, kLocation));
+    EXPECT_EQ(16384, PositionFor(0.0, kLocation));   // 16383.5 rounds up
+    EXPECT_EQ(225, PositionFor(45.0, kRotation));
+    EXPECT_EQ(51, PositionFor(50.5, SpinSettings()));
+    EXPECT_EQ(50, PositionFor(50.49, SpinSettings()));
+    EXPECT_EQ(100, PositionFor(100.0, SpinSettings()));
+    EXPECT_FALSE(PositionFor(5.0, Row(5.0, 5.0, 1.0, 3)).has_value());
+}
