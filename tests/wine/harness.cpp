@@ -1,0 +1,319 @@
+#include "harness.h"
+
+#include <cstdio>
+#include <fstream>
+
+namespace harness {
+namespace {
+
+struct Test {
+    const char* name;
+    TestFunction function;
+};
+
+std::vector<Test>& Tests() {
+    static std::vector<Test> tests;
+    return tests;
+}
+
+const char* currentTest = "";
+int failures = 0;
+
+// The win32 thread model of the runtime has no std::mutex.
+class Lock {
+public:
+    Lock() { InitializeCriticalSection(&section); }
+    void Enter() { EnterCriticalSection(&section); }
+    void Leave() { LeaveCriticalSection(&section); }
+
+private:
+    CRITICAL_SECTION section;
+};
+
+class Hold {
+public:
+    explicit Hold(Lock& lock) : lock(lock) { lock.Enter(); }
+    ~Hold() { lock.Leave(); }
+
+private:
+    Lock& lock;
+};
+
+Lock boxesLock;
+std::vector<std::string> dismissedBoxes;
+
+template <class Function>
+Function Resolve(HMODULE module, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+// Under Xvfb nobody answers a message box: a watcher thread reads and
+// dismisses every modal dialog box of this process that is not a panel.
+BOOL CALLBACK DismissBox(HWND window, LPARAM) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") != 0) return TRUE;
+    if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return TRUE;  // a panel
+    char text[512] = {};
+    GetDlgItemTextA(window, 0xFFFF, text, sizeof text);  // the message box's text
+    {
+        Hold hold(boxesLock);
+        dismissedBoxes.push_back(text);
+    }
+    PostMessageA(window, WM_COMMAND, IDOK, 0);
+    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
+DWORD WINAPI BoxWatcher(void*) {
+    for (;;) {
+        EnumWindows(DismissBox, 0);
+        Sleep(100);
+    }
+}
+
+DWORD WINAPI Watchdog(void* seconds) {
+    Sleep(static_cast<DWORD>(reinterpret_cast<UINT_PTR>(seconds)) * 1000);
+    std::fprintf(stderr, "watchdog: test %s did not finish in time\n", currentTest);
+    std::fflush(stderr);
+    ExitProcess(3);
+}
+
+}  // namespace
+
+Registrar::Registrar(const char* name, TestFunction function) {
+    Tests().push_back({name, function});
+}
+
+void Fail(const char* file, int line, const std::string& message) {
+    ++failures;
+    std::fprintf(stderr, "%s:%d: in %s: %s\n", file, line, currentTest, message.c_str());
+    std::fflush(stderr);
+}
+
+std::string ToText(const std::vector<std::string>& lines) {
+    std::string text = "[";
+    for (const std::string& line : lines) text += "\n        " + line;
+    return text + "]";
+}
+
+void Pump(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+std::vector<std::string> TakeDismissedBoxes() {
+    Hold hold(boxesLock);
+    std::vector<std::string> boxes;
+    boxes.swap(dismissedBoxes);
+    return boxes;
+}
+
+std::vector<std::string> Journal() {
+    std::vector<std::string> lines;
+    const int count = standinJournalCount();
+    for (int i = 0; i < count; ++i) {
+        const int length = standinJournalLine(i, nullptr, 0);
+        std::string line(length > 0 ? length : 0, '\0');
+        std::vector<char> buffer(line.size() + 1);
+        standinJournalLine(i, buffer.data(), static_cast<int>(buffer.size()));
+        lines.emplace_back(buffer.data());
+    }
+    return lines;
+}
+
+std::vector<std::string> JournalCalls(const char* prefix) {
+    std::vector<std::string> matching;
+    for (const std::string& line : Journal())
+        if (line.compare(0, lstrlenA(prefix), prefix) == 0) matching.push_back(line);
+    return matching;
+}
+
+std::string JournalText() { return ToText(Journal()); }
+
+std::string ProgramFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
+
+std::string FreshFolder(const char* name) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    std::string folder = std::string(temp) + "ortolan-" + name + "-" +
+                         std::to_string(GetCurrentProcessId()) + "\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA((folder + found.cFileName).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    return folder;
+}
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+namespace {
+const char* const kProfileKey = "Software\\Kestrelworks\\ortolan\\MainPanel";
+}
+
+void DeleteProfile() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Kestrelworks"); }
+
+bool ReadProfile(const char* entry, DWORD& value) {
+    DWORD size = sizeof value;
+    return RegGetValueA(HKEY_CURRENT_USER, kProfileKey, entry, RRF_RT_REG_DWORD, nullptr, &value,
+                        &size) == ERROR_SUCCESS;
+}
+
+void WriteProfile(const char* entry, DWORD value) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kProfileKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, entry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(key);
+}
+
+namespace {
+
+LRESULT CALLBACK ViewProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    return DefWindowProcA(window, message, wp, lp);
+}
+
+HWND CreateView() {
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = ViewProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        wc.lpszClassName = "OrtolanTestView";
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        RegisterClassA(&wc);
+        registered = true;
+    }
+    HWND view = CreateWindowExA(0, "OrtolanTestView", "test main view",
+                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 80, 800, 600, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    Pump(20);
+    return view;
+}
+
+struct PanelSearch {
+    HWND owner;
+    std::vector<HWND>* found;
+};
+
+BOOL CALLBACK CollectPanel(HWND window, LPARAM lp) {
+    auto* search = reinterpret_cast<PanelSearch*>(lp);
+    if (GetWindow(window, GW_OWNER) == search->owner &&
+        (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
+        search->found->push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
+ModuleFixture::ModuleFixture() {
+    standinReset();
+    DeleteProfile();
+    TakeDismissedBoxes();
+    view = CreateView();
+    standinSetMainView(view);
+    installFolder = FreshFolder("install");
+    standinSetTSDir(installFolder.c_str());
+    module = LoadLibraryA((ProgramFolder() + "ortolan.tsx").c_str());
+    if (!module) {
+        Fail(__FILE__, __LINE__, "ortolan.tsx did not load");
+        throw Abort();
+    }
+    getData = Resolve<GetDataFn>(module, "tsxGetData");
+    getVersion = Resolve<IntFn>(module, "tsxGetVersion");
+    leftClick = Resolve<IntFn>(module, "tsxOnLeftClick");
+    rightClick = Resolve<VoidFn>(module, "tsxOnRightClick");
+    deactivate = Resolve<VoidFn>(module, "tsxDeactivate");
+    if (!getData || !getVersion || !leftClick || !rightClick || !deactivate) {
+        Fail(__FILE__, __LINE__, "an entry point is missing");
+        throw Abort();
+    }
+}
+
+ModuleFixture::~ModuleFixture() {
+    if (view) DestroyWindow(view);
+    Pump(20);
+    standinSetMainView(nullptr);
+    if (module) FreeLibrary(module);
+}
+
+std::vector<HWND> ModuleFixture::Panels() const {
+    std::vector<HWND> found;
+    PanelSearch search{view, &found};
+    EnumThreadWindows(GetCurrentThreadId(), CollectPanel, reinterpret_cast<LPARAM>(&search));
+    return found;
+}
+
+HWND ModuleFixture::Panel() const {
+    const std::vector<HWND> panels = Panels();
+    if (panels.size() != 1) {
+        Fail(__FILE__, __LINE__, "expected exactly one panel window, found " +
+                                     std::to_string(panels.size()));
+        throw Abort();
+    }
+    return panels.front();
+}
+
+}  // namespace harness
+
+int main() {
+    using namespace harness;
+    CreateThread(nullptr, 0, BoxWatcher, nullptr, 0, nullptr);
+    CreateThread(nullptr, 0, Watchdog, reinterpret_cast<void*>(static_cast<UINT_PTR>(90)), 0, nullptr);
+    int passed = 0;
+    int failed = 0;
+    for (const Test& test : Tests()) {
+        currentTest = test.name;
+        const int before = failures;
+        try {
+            test.function();
+        } catch (const Abort&) {
+        }
+        if (failures == before) {
+            ++passed;
+            std::printf("ok      %s\n", test.name);
+        } else {
+            ++failed;
+            std::printf("FAILED  %s\n", test.name);
+        }
+        std::fflush(stdout);
+    }
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}

@@ -1,0 +1,121 @@
+// A small test harness for programs that run under Wine: test registration,
+// checks that report and go on, a watchdog so no test can hang, a watcher
+// that dismisses modal boxes, and a fixture that loads the real module next
+// to the stand-in host.
+#pragma once
+
+#include <windows.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "host/standin.h"
+
+namespace harness {
+
+using TestFunction = void (*)();
+
+struct Registrar {
+    Registrar(const char* name, TestFunction function);
+};
+
+struct Abort {};  // thrown by REQUIRE to end the current test
+
+void Fail(const char* file, int line, const std::string& message);
+
+template <class T>
+std::string ToText(const T& value) {
+    std::ostringstream text;
+    text << value;
+    return text.str();
+}
+std::string ToText(const std::vector<std::string>& lines);
+
+template <class A, class B>
+std::string Describe(const char* a, const char* b, const A& av, const B& bv) {
+    return std::string(a) + " == " + b + "\n      expected: " + ToText(av) +
+           "\n      actual:   " + ToText(bv);
+}
+
+// Processes this thread's messages for the given time.
+void Pump(DWORD milliseconds = 50);
+
+// Texts of the modal message boxes dismissed since the last call.
+std::vector<std::string> TakeDismissedBoxes();
+
+// The stand-in's journal, and its lines that start with a prefix.
+std::vector<std::string> Journal();
+std::vector<std::string> JournalCalls(const char* prefix);
+std::string JournalText();
+
+// Folder of this program, with a trailing backslash.
+std::string ProgramFolder();
+// A fresh empty folder under the system temporary folder, with a trailing backslash.
+std::string FreshFolder(const char* name);
+bool FileExists(const std::string& path);
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& text);
+
+// The module's profile values live here; tests start without them.
+void DeleteProfile();
+bool ReadProfile(const char* entry, DWORD& value);
+void WriteProfile(const char* entry, DWORD value);
+
+using GetDataFn = int(__cdecl*)(void*, int);
+using IntFn = int(__cdecl*)();
+using VoidFn = void(__cdecl*)();
+
+// The real module loaded beside the stand-in host, with a main view window
+// that owns its panels. Unloading destroys the view first, so no panel
+// outlives the code of its window procedure.
+class ModuleFixture {
+public:
+    ModuleFixture();
+    ~ModuleFixture();
+    ModuleFixture(const ModuleFixture&) = delete;
+    ModuleFixture& operator=(const ModuleFixture&) = delete;
+
+    HMODULE module = nullptr;
+    HWND view = nullptr;
+    std::string installFolder;  // what tsxGetTSDir returns
+
+    GetDataFn getData = nullptr;
+    IntFn getVersion = nullptr;
+    IntFn leftClick = nullptr;
+    VoidFn rightClick = nullptr;
+    VoidFn deactivate = nullptr;
+
+    // Top-level panel windows owned by the view, in no particular order.
+    std::vector<HWND> Panels() const;
+    HWND Panel() const;  // the one panel; fails the test unless there is exactly one
+};
+
+}  // namespace harness
+
+#define WINE_TEST(name)                                              \
+    static void name();                                              \
+    static ::harness::Registrar name##_registrar(#name, name);       \
+    static void name()
+
+#define CHECK(condition)                                                        \
+    do {                                                                        \
+        if (!(condition)) ::harness::Fail(__FILE__, __LINE__, #condition);      \
+    } while (0)
+
+#define CHECK_EQ(expected, actual)                                                   \
+    do {                                                                             \
+        const auto& e_ = (expected);                                                 \
+        const auto& a_ = (actual);                                                   \
+        if (!(e_ == a_))                                                             \
+            ::harness::Fail(__FILE__, __LINE__,                                      \
+                            ::harness::Describe(#expected, #actual, e_, a_));        \
+    } while (0)
+
+#define REQUIRE(condition)                                                      \
+    do {                                                                        \
+        if (!(condition)) {                                                     \
+            ::harness::Fail(__FILE__, __LINE__, #condition);                    \
+            throw ::harness::Abort();                                           \
+        }                                                                       \
+    } while (0)

@@ -1,0 +1,169 @@
+// The module's entry points driven as the host drives them, against the
+// stand-in host: the description record, activation, deactivation and the
+// log file.
+#include <algorithm>
+#include <cstring>
+
+#include "harness.h"
+
+using namespace harness;
+
+namespace {
+
+RECT WindowRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+}  // namespace
+
+WINE_TEST(DescriptionRecordIsExactlyAHundredBytes) {
+    ModuleFixture f;
+    unsigned char buffer[128];
+    std::memset(buffer, 0xCC, sizeof buffer);
+    CHECK_EQ(0, f.getData(buffer, 12345));
+    CHECK_EQ(0, std::memcmp(buffer, "Ortolan\0", 8));
+    CHECK_EQ(0, std::memcmp(buffer + 32, "Was written by me\0", 18));
+    CHECK(std::all_of(buffer + 8, buffer + 32, [](unsigned char b) { return b == 0; }));
+    CHECK(std::all_of(buffer + 50, buffer + 96, [](unsigned char b) { return b == 0; }));
+    const unsigned char ids[] = {0xD1, 0x07, 0xD2, 0x07};
+    CHECK_EQ(0, std::memcmp(buffer + 96, ids, 4));
+    CHECK(std::all_of(buffer + 100, buffer + 128, [](unsigned char b) { return b == 0xCC; }));
+    CHECK(Journal().empty());
+}
+
+WINE_TEST(VersionIs510WhetherActiveOrNot) {
+    ModuleFixture f;
+    CHECK_EQ(510, f.getVersion());
+    f.leftClick();
+    CHECK_EQ(510, f.getVersion());
+    f.deactivate();
+    CHECK_EQ(510, f.getVersion());
+}
+
+WINE_TEST(RightClickAndDeactivateBeforeAnyLeftClickDoNothing) {
+    ModuleFixture f;
+    f.rightClick();
+    f.deactivate();
+    Pump();
+    CHECK(f.Panels().empty());
+    CHECK(Journal().empty());
+    CHECK(!FileExists(f.installFolder + "rodadav.log"));
+}
+
+WINE_TEST(FirstLeftClickOpensOnePanelCentredOverTheMainView) {
+    ModuleFixture f;
+    // A stored position is replaced by the centring.
+    WriteProfile("PanelX", 3);
+    WriteProfile("PanelY", 4);
+    CHECK_EQ(0, f.leftClick());
+    Pump();
+    const HWND panel = f.Panel();
+    CHECK(IsWindowVisible(panel));
+    CHECK_EQ(f.view, GetWindow(panel, GW_OWNER));
+    RECT viewClient{}, panelClient{};
+    GetClientRect(f.view, &viewClient);
+    GetClientRect(panel, &panelClient);
+    const RECT viewWindow = WindowRect(f.view);
+    const RECT r = WindowRect(panel);
+    CHECK_EQ(viewClient.right / 2 + viewWindow.left - panelClient.right / 2, r.left);
+    CHECK_EQ(viewClient.bottom / 2 + viewWindow.top - panelClient.bottom / 2, r.top);
+    CHECK_EQ(1u, JournalCalls("tsxGetTSDir(0)").size());
+    CHECK_EQ(1u, JournalCalls("tsxGetMainViewHwnd()").size());
+}
+
+WINE_TEST(SecondLeftClickShowsTheSamePanelAgain) {
+    ModuleFixture f;
+    f.leftClick();
+    Pump();
+    const HWND panel = f.Panel();
+    SendMessageA(panel, WM_CLOSE, 0, 0);  // hides, as the close item of its menu does
+    Pump();
+    CHECK(!IsWindowVisible(panel));
+    const RECT before = WindowRect(panel);
+    standinJournalClear();
+    f.leftClick();
+    Pump();
+    CHECK_EQ(panel, f.Panel());
+    CHECK(IsWindowVisible(panel));
+    const RECT after = WindowRect(panel);
+    CHECK_EQ(before.left, after.left);
+    CHECK_EQ(before.top, after.top);
+    CHECK(JournalCalls("tsxGetTSDir").empty());
+    CHECK(JournalCalls("tsxGetMainViewHwnd").empty());
+}
+
+WINE_TEST(DeactivationLeavesThePanelAsItWasAndWritesNoProfile) {
+    ModuleFixture f;
+    f.leftClick();
+    Pump();
+    const HWND panel = f.Panel();
+    const RECT before = WindowRect(panel);
+    f.deactivate();
+    Pump();
+    CHECK(IsWindow(panel));
+    CHECK(IsWindowVisible(panel));
+    const RECT after = WindowRect(panel);
+    CHECK_EQ(before.left, after.left);
+    CHECK_EQ(before.top, after.top);
+    DWORD value = 0;
+    CHECK(!ReadProfile("PanelX", value));
+    f.rightClick();  // inactive again: nothing happens
+    f.deactivate();
+    CHECK(IsWindowVisible(panel));
+}
+
+WINE_TEST(ReactivationOpensASecondPanelAndKeepsTheLog) {
+    ModuleFixture f;
+    const std::string log = f.installFolder + "rodadav.log";
+    WriteFile(log, "from an earlier session\n");
+    f.leftClick();
+    Pump();
+    CHECK(FileExists(log));
+    CHECK_EQ(std::string(), ReadFile(log));  // emptied at the first activation
+    const HWND first = f.Panel();
+    MoveWindow(first, 10, 20, 300, 200, TRUE);
+    const RECT moved = WindowRect(first);
+    f.deactivate();
+    // Someone else writes to the file while the module keeps it open.
+    HANDLE file = CreateFileA(log.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    CHECK(file != INVALID_HANDLE_VALUE);
+    if (file != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        ::WriteFile(file, "marker\r\n", 8, &written, nullptr);
+        CloseHandle(file);
+    }
+    f.leftClick();
+    Pump();
+    const std::vector<HWND> panels = f.Panels();
+    CHECK_EQ(2u, panels.size());
+    CHECK(std::find(panels.begin(), panels.end(), first) != panels.end());
+    const RECT still = WindowRect(first);
+    CHECK_EQ(moved.left, still.left);
+    CHECK_EQ(moved.top, still.top);
+    CHECK_EQ(std::string("marker\r\n"), ReadFile(log));  // not truncated a second time
+    CHECK_EQ(2u, JournalCalls("tsxGetTSDir").size());
+}
+
+WINE_TEST(LogPathIsTheDirectoryTextWithTheNameAppended) {
+    ModuleFixture f;
+    // A directory text without a trailing separator gets none added.
+    const std::string prefix = f.installFolder + "host-";
+    standinSetTSDir(prefix.c_str());
+    f.leftClick();
+    Pump();
+    CHECK(FileExists(prefix + "rodadav.log"));
+    CHECK(!FileExists(f.installFolder + "rodadav.log"));
+}
+
+WINE_TEST(AnUnwritableLogFolderDoesNotStopTheActivation) {
+    ModuleFixture f;
+    const std::string missing = f.installFolder + "no\\such\\folder\\";
+    standinSetTSDir(missing.c_str());
+    f.leftClick();
+    Pump();
+    CHECK(IsWindowVisible(f.Panel()));
+    f.deactivate();
+}
