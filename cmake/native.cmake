@@ -4,7 +4,7 @@ include(GoogleTest)
 
 file(GLOB unit_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(unit_tests ${unit_sources})
-target_link_libraries(unit_tests PRIVATE ortolan_core standin_core GTest::gtest GTest::gmock GTest::gtest_main)
+target_link_libraries(unit_tests PRIVATE ortolan_core standin_core workbench_core GTest::gtest GTest::gmock GTest::gtest_main)
 
 # The built Windows files are checked too (import, export and resource tables),
 # when the Windows flavour's build folder is given.
@@ -13,3 +13,4 @@ if(ORTOLAN_WIN32_DIR)
     target_compile_definitions(unit_tests PRIVATE ORTOLAN_WIN32_DIR="${ORTOLAN_WIN32_DIR}")
 endif()
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 30 PROPERTIES TIMEOUT 60)
+target_compile_definitions(unit_tests PRIVATE ORTOLAN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
