@@ -1,4 +1,4 @@
-#include "panel/NumberText.h"
+#include "controls/NumberText.h"
 
 #include <charconv>
 #include <clocale>
