@@ -14,3 +14,9 @@ if(ORTOLAN_WIN32_DIR)
 endif()
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 30 PROPERTIES TIMEOUT 60)
 target_compile_definitions(unit_tests PRIVATE ORTOLAN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+
+# Bitmap resources: make_bitmaps draws res/bitmaps/*.bmp (scripts/make-bitmaps
+# runs it), and the unit tests draw them again to check the committed files.
+set(bitmap_art ${CMAKE_SOURCE_DIR}/res/bitmaps/bitmap_art.cpp ${CMAKE_SOURCE_DIR}/res/bitmaps/bmp_file.cpp)
+add_executable(make_bitmaps ${CMAKE_SOURCE_DIR}/res/bitmaps/make_bitmaps.cpp ${bitmap_art})
+target_sources(unit_tests PRIVATE ${bitmap_art})
