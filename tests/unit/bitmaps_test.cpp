@@ -1,0 +1,296 @@
+// The committed BMP resources: their format, their sizes and depths, the
+// details the module's code depends on, and that they are what the generator
+// draws today.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "res/bitmaps/bitmap_art.h"
+#include "res/bitmaps/bmp_file.h"
+
+namespace {
+
+using bitmaps::Picture;
+
+std::vector<uint8_t> ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string BitmapPath(const char* fileName) {
+    return std::string(ORTOLAN_SOURCE_DIR) + "/res/bitmaps/" + fileName;
+}
+
+// A reader written apart from the encoder, so that a fault in one is not
+// mirrored by the other. It accepts only what the resource compiler and
+// LoadBitmap are given here: uncompressed, bottom-up, 4, 8 or 24 bits.
+struct Bmp {
+    int bitsPerPixel = 0;
+    std::vector<uint32_t> palette;
+    std::set<int> usedEntries;
+    Picture picture;
+};
+
+uint32_t U32(const std::vector<uint8_t>& b, size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | uint32_t(b[at + 3]) << 24;
+}
+uint32_t U16(const std::vector<uint8_t>& b, size_t at) { return b[at] | b[at + 1] << 8; }
+
+::testing::AssertionResult ParseBmp(const std::vector<uint8_t>& b, Bmp& out) {
+    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return ::testing::AssertionFailure() << "no BMP header";
+    if (U32(b, 2) != b.size()) return ::testing::AssertionFailure() << "file size field " << U32(b, 2);
+    if (U32(b, 14) != 40) return ::testing::AssertionFailure() << "info header size " << U32(b, 14);
+    const int width = int(U32(b, 18)), height = int(U32(b, 22));
+    out.bitsPerPixel = int(U16(b, 28));
+    if (width <= 0 || height <= 0) return ::testing::AssertionFailure() << "not a bottom-up bitmap";
+    if (U16(b, 26) != 1 || U32(b, 30) != 0) return ::testing::AssertionFailure() << "planes or compression";
+    const int bpp = out.bitsPerPixel;
+    if (bpp != 4 && bpp != 8 && bpp != 24) return ::testing::AssertionFailure() << "depth " << bpp;
+    uint32_t entries = bpp == 24 ? 0 : U32(b, 46);
+    if (bpp != 24 && entries == 0) entries = 1u << bpp;
+    const size_t bits = U32(b, 10);
+    if (bits != 54 + entries * 4) return ::testing::AssertionFailure() << "bits offset " << bits;
+    for (uint32_t i = 0; i < entries; ++i) out.palette.push_back(U32(b, 54 + i * 4) & 0xFFFFFF);
+    const size_t row = ((size_t(width) * bpp + 31) / 32) * 4;
+    if (b.size() != bits + row * height) return ::testing::AssertionFailure() << "pixel data size";
+
+    out.picture = Picture(width, height, 0);
+    for (int y = 0; y < height; ++y) {
+        const size_t start = bits + row * size_t(height - 1 - y);
+        for (int x = 0; x < width; ++x) {
+            uint32_t colour;
+            if (bpp == 24) {
+                const size_t at = start + size_t(x) * 3;
+                colour = b[at] | b[at + 1] << 8 | uint32_t(b[at + 2]) << 16;
+            } else {
+                const uint8_t byte = b[start + size_t(x) * bpp / 8];
+                const int index = bpp == 8 ? byte : (x % 2 == 0 ? byte >> 4 : byte & 0xF);
+                if (size_t(index) >= out.palette.size()) return ::testing::AssertionFailure() << "index " << index;
+                out.usedEntries.insert(index);
+                colour = out.palette[size_t(index)];
+            }
+            out.picture.Set(x, y, colour);
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+Bmp LoadCommitted(int id) {
+    Bmp bmp;
+    const bitmaps::Resource* r = bitmaps::FindResource(id);
+    if (!r) {
+        ADD_FAILURE() << "no resource " << id;
+        return bmp;
+    }
+    EXPECT_TRUE(ParseBmp(ReadFile(BitmapPath(r->fileName)), bmp)) << r->fileName;
+    return bmp;
+}
+
+// What the module's code expects of each bitmap, kept apart from the
+// generator's own table.
+struct Expected {
+    int id, width, height, bitsPerPixel;
+};
+const Expected kExpected[] = {
+    {2001, 32, 32, 24},  {2005, 11, 11, 24},   {2006, 11, 11, 4},    {2007, 11, 11, 24},
+    {2008, 11, 11, 24},  {2009, 32, 32, 24},   {2011, 11, 11, 24},   {2012, 301, 133, 24},
+    {2015, 250, 109, 24}, {2020, 11, 11, 4},   {2021, 250, 109, 24}, {2022, 30, 16, 8},
+    {2023, 30, 16, 8},   {2025, 15, 12, 4},
+};
+
+TEST(BitmapFiles, EachHasItsSizeAndDepth) {
+    ASSERT_EQ(std::size(kExpected), bitmaps::Resources().size());
+    for (const Expected& e : kExpected) {
+        SCOPED_TRACE(e.id);
+        const Bmp bmp = LoadCommitted(e.id);
+        EXPECT_EQ(e.width, bmp.picture.width);
+        EXPECT_EQ(e.height, bmp.picture.height);
+        EXPECT_EQ(e.bitsPerPixel, bmp.bitsPerPixel);
+    }
+}
+
+TEST(BitmapFiles, CommittedFilesAreWhatTheGeneratorDraws) {
+    for (const bitmaps::Resource& r : bitmaps::Resources()) {
+        SCOPED_TRACE(r.fileName);
+        const std::vector<uint8_t> drawn = bitmaps::EncodeBmp(r.draw(), r.bitsPerPixel);
+        ASSERT_FALSE(drawn.empty());
+        EXPECT_TRUE(drawn == ReadFile(BitmapPath(r.fileName)))
+            << "stale file: run scripts/make-bitmaps and commit the result";
+    }
+}
+
+TEST(BitmapFiles, ResourceScriptNamesEveryFileUnderItsId) {
+    std::ifstream in(std::string(ORTOLAN_SOURCE_DIR) + "/res/bitmaps.rc");
+    const std::regex line(R"(^\s*(\d+)\s+BITMAP\s+"bitmaps/([^"]+)\"\s*$)");
+    std::map<int, std::string> listed;
+    for (std::string text; std::getline(in, text);) {
+        std::smatch m;
+        if (std::regex_match(text, m, line)) {
+            EXPECT_TRUE(listed.emplace(std::stoi(m[1]), m[2]).second) << text;
+        }
+    }
+    ASSERT_EQ(bitmaps::Resources().size(), listed.size());
+    for (const bitmaps::Resource& r : bitmaps::Resources()) EXPECT_EQ(r.fileName, listed[r.id]) << r.id;
+}
+
+// The image buttons draw their bitmaps with magenta as the transparent
+// colour; the axes images are meant to show whole.
+TEST(ImageButtonBitmaps, HoldNoMagenta) {
+    for (int id : {2022, 2023}) {
+        SCOPED_TRACE(id);
+        const Bmp bmp = LoadCommitted(id);
+        for (uint32_t c : bmp.picture.pixels) ASSERT_NE(bitmaps::kMagenta, c);
+        for (int entry : bmp.usedEntries) EXPECT_NE(bitmaps::kMagenta, bmp.palette[size_t(entry)]);
+    }
+}
+
+TEST(ImageButtonBitmaps, ShowAndHideDiffer) {
+    EXPECT_NE(LoadCommitted(2022).picture.pixels, LoadCommitted(2023).picture.pixels);
+}
+
+// Title-strip buttons: face and pressed bitmaps of one button.
+struct TitlePair {
+    int face, pressed;
+    uint32_t glyph;
+};
+const TitlePair kTitlePairs[] = {{2005, 2008, 0xD00000}, {2011, 2007, 0}, {2020, 2006, 0}};
+
+void ExpectBevel(const Picture& p, uint32_t topLeft, uint32_t bottomRight) {
+    const int n = p.width;
+    for (int i = 0; i < n - 1; ++i) {
+        EXPECT_EQ(topLeft, p.At(i, 0)) << "top row " << i;
+        EXPECT_EQ(topLeft, p.At(0, i + 1)) << "left column " << i + 1;
+        EXPECT_EQ(bottomRight, p.At(n - 1, i)) << "right column " << i;
+        EXPECT_EQ(bottomRight, p.At(i + 1, n - 1)) << "bottom row " << i + 1;
+    }
+}
+
+TEST(TitleButtonBitmaps, PressedSwapsTheBevel) {
+    for (const TitlePair& pair : kTitlePairs) {
+        SCOPED_TRACE(pair.face);
+        ExpectBevel(LoadCommitted(pair.face).picture, bitmaps::kBevelLight, bitmaps::kBevelDark);
+        ExpectBevel(LoadCommitted(pair.pressed).picture, bitmaps::kBevelDark, bitmaps::kBevelLight);
+    }
+}
+
+TEST(TitleButtonBitmaps, PressedGlyphMovesOneRightAndDown) {
+    for (const TitlePair& pair : kTitlePairs) {
+        SCOPED_TRACE(pair.face);
+        const Picture face = LoadCommitted(pair.face).picture;
+        const Picture pressed = LoadCommitted(pair.pressed).picture;
+        int glyphPixels = 0;
+        for (int y = 1; y < 9; ++y)
+            for (int x = 1; x < 9; ++x) {
+                EXPECT_EQ(face.At(x, y), pressed.At(x + 1, y + 1)) << x << "," << y;
+                if (face.At(x, y) == pair.glyph) ++glyphPixels;
+            }
+        EXPECT_GE(glyphPixels, 8);
+        // Nothing of the glyph is left at the edge it moved away from, and
+        // nothing of it was pushed out under the bevel.
+        for (int i = 1; i < 10; ++i) {
+            EXPECT_EQ(bitmaps::kLightGrey, pressed.At(1, i));
+            EXPECT_EQ(bitmaps::kLightGrey, pressed.At(i, 1));
+            EXPECT_EQ(bitmaps::kLightGrey, face.At(9, i));
+            EXPECT_EQ(bitmaps::kLightGrey, face.At(i, 9));
+        }
+    }
+}
+
+// The anchor table must follow from the dialog geometry measured under Wine:
+// base units 6 x 12, control rectangles rounded like MulDiv, the picture's
+// client at (10, 115) showing the bitmap from (9, 4), and the radio circle's
+// centre at (6, 5) in its button.
+int MulDiv(int value, int numerator, int denominator) {
+    return (value * numerator + denominator / 2) / denominator;
+}
+
+TEST(BoxPicture, AnchorPixelsFollowFromTheButtonsDialogUnits) {
+    std::set<int> ids;
+    for (const bitmaps::AnchorPixel& a : bitmaps::AnchorPixels()) {
+        SCOPED_TRACE(a.id);
+        ids.insert(a.id);
+        EXPECT_EQ(MulDiv(a.dialogX, 6, 4) + 6 - 10 + 9, a.x);
+        EXPECT_EQ(MulDiv(a.dialogY, 12, 8) + 5 - 115 + 4, a.y);
+        // The whole circle lies in the part of the bitmap that is shown.
+        EXPECT_GE(a.x - 6, 9);
+        EXPECT_LE(a.x + 6, 291);
+        EXPECT_GE(a.y - 5, 4);
+        EXPECT_LE(a.y + 6, 127);
+    }
+    EXPECT_EQ(15u, ids.size());
+    EXPECT_EQ(3030, *ids.begin());
+    EXPECT_EQ(3044, *ids.rbegin());
+}
+
+bool Dominant(uint32_t c, int shift) {
+    const int mine = (c >> shift) & 0xFF;
+    for (int other : {0, 8, 16})
+        if (other != shift && int((c >> other) & 0xFF) + 60 > mine) return false;
+    return true;
+}
+
+TEST(BoxPicture, CornersAndArmEndsAreDrawnUnderTheirButtons) {
+    const Picture p = LoadCommitted(2012).picture;
+    std::map<int, bitmaps::AnchorPixel> at;
+    for (const bitmaps::AnchorPixel& a : bitmaps::AnchorPixels()) at[a.id] = a;
+    // Cube corners in the neutral ink of its edges, the hidden one included.
+    for (int id = 3030; id <= 3037; ++id) {
+        const uint32_t c = p.At(at[id].x, at[id].y);
+        EXPECT_TRUE(c >> 16 == (c & 0xFF) && (c & 0xFF) < 0xA0) << id << " is not on a cube edge";
+    }
+    // Arm ends in the colour of their axis: Z red, Y blue, X green.
+    const std::pair<int, int> arms[] = {{3038, 16}, {3043, 16}, {3040, 0}, {3041, 0}, {3039, 8}, {3042, 8}};
+    for (const auto& [id, shift] : arms)
+        EXPECT_TRUE(Dominant(p.At(at[id].x, at[id].y), shift)) << id << " is not on its arm";
+    EXPECT_NE(bitmaps::kLightGrey, p.At(at[3044].x, at[3044].y));
+}
+
+// The encoder, on small cases whose bytes are known.
+TEST(BmpEncoder, PadsRowsAndStoresThemBottomUp) {
+    Picture p(3, 2, 0x112233);
+    p.Set(0, 1, 0xAABBCC);
+    const std::vector<uint8_t> file = bitmaps::EncodeBmp(p, 24);
+    ASSERT_EQ(54u + 2 * 12, file.size());
+    EXPECT_EQ(0xCC, file[54]);  // bottom row first, blue green red
+    EXPECT_EQ(0xBB, file[55]);
+    EXPECT_EQ(0xAA, file[56]);
+    EXPECT_EQ(0, file[63]);     // padding after nine bytes
+    EXPECT_EQ(0x33, file[66]);
+}
+
+TEST(BmpEncoder, PacksFourBitPixelsHighNibbleFirst) {
+    Picture p(3, 1, 0x000000);
+    p.Set(1, 0, 0xFFFFFF);
+    const std::vector<uint8_t> file = bitmaps::EncodeBmp(p, 4);
+    ASSERT_EQ(54u + 16 * 4 + 4, file.size());
+    EXPECT_EQ(0xFFFFFFu, U32(file, 58) & 0xFFFFFF);  // second table entry
+    EXPECT_EQ(0x01, file[118]);
+    EXPECT_EQ(0x00, file[119]);
+}
+
+TEST(BmpEncoder, RefusesWhatTheDepthCannotHold) {
+    Picture p(17, 1, 0);
+    for (int x = 0; x < 17; ++x) p.Set(x, 0, uint32_t(x) * 0x10);
+    EXPECT_TRUE(bitmaps::EncodeBmp(p, 4).empty());
+    EXPECT_FALSE(bitmaps::EncodeBmp(p, 8).empty());
+    EXPECT_TRUE(bitmaps::EncodeBmp(p, 16).empty());
+}
+
+TEST(BmpEncoder, RoundTripsThroughTheReader) {
+    for (const bitmaps::Resource& r : bitmaps::Resources()) {
+        SCOPED_TRACE(r.id);
+        const Picture drawn = r.draw();
+        Bmp read;
+        ASSERT_TRUE(ParseBmp(bitmaps::EncodeBmp(drawn, r.bitsPerPixel), read));
+        EXPECT_EQ(drawn.pixels, read.picture.pixels);
+    }
+}
+
+}  // namespace
