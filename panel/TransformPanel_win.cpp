@@ -87,10 +87,13 @@ INT_PTR CALLBACK TransformPanel::DialogProc(HWND window, UINT message, WPARAM wp
     return result;
 }
 
-INT_PTR TransformPanel::OnMessage(UINT message, WPARAM wp, LPARAM) {
+INT_PTR TransformPanel::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog();
+    case WM_NOTIFY:
+        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, OnNotify(*reinterpret_cast<const NMHDR*>(lp)));
+        return TRUE;
     case WM_PAINT:
         OnPaint();
         return TRUE;
@@ -105,17 +108,111 @@ INT_PTR TransformPanel::OnMessage(UINT message, WPARAM wp, LPARAM) {
     return FALSE;
 }
 
+void TransformPanel::AttachControls() {
+    for (FloatSpin& spin : spins) {
+        const int id = IDC_LOCATION_X_SPIN + 2 * static_cast<int>(&spin - spins);
+        spin.Attach(GetDlgItem(hwnd, id));
+    }
+}
+
 INT_PTR TransformPanel::OnInitDialog() {
+    AttachControls();
+    ExchangeToFields();
+
     const int x = ThePanelApp().GetProfileInt(kProfileSection, "PanelX", kDefaultPanelX);
     const int y = ThePanelApp().GetProfileInt(kProfileSection, "PanelY", kDefaultPanelY);
     SetWindowPos(hwnd, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
+
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    const int w = client.right;
+    const UINT place = SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(GetDlgItem(hwnd, IDC_HIDE), nullptr, w - 12, 1, 11, 11, place);
+    SetWindowPos(GetDlgItem(hwnd, IDC_ROLL_FIELDS), nullptr, w - 24, 1, 11, 11, place);
+    SetWindowPos(GetDlgItem(hwnd, IDC_ROLL_TITLE), nullptr, 1, 1, 11, 11, place);
+    for (int id : {IDC_HIDE, IDC_ROLL_FIELDS, IDC_ROLL_TITLE})
+        InvalidateRect(GetDlgItem(hwnd, id), nullptr, TRUE);
+
     rolledUp = false;
     title = "Ortolan 1.4";
+
+    SetDlgItemTextA(hwnd, IDC_LOCATION_STEP, "0.100");
+    SetDlgItemTextA(hwnd, IDC_ROTATION_STEP, "1.00");
+    SetDlgItemTextA(hwnd, IDC_SIZE_STEP, "0.100");
+
+    struct RowRange {
+        int firstSpin, precision;
+        double minimum, maximum, step;
+    };
+    static const RowRange kRows[] = {
+        {IDC_LOCATION_X_SPIN, 3, -10000.0, 10000.0, 0.1},
+        {IDC_ROTATION_X_SPIN, 2, -180.0, 180.0, 1.0},
+        {IDC_SIZE_X_SPIN, 3, 0.001, 1000.0, 0.1},
+    };
+    for (const RowRange& row : kRows) {
+        for (int i = 0; i < 3; ++i) {
+            FloatSpin& spin = Spin(row.firstSpin - 1 + 2 * i);
+            spin.SetPrecision(row.precision);
+            spin.SetTrimZeros(0);
+            spin.SetRange(row.minimum, row.maximum, row.step);
+        }
+    }
+
+    ExchangeToMembers();
+    void* object = tsxGetCurrentSelection();
+    if (!object) return FALSE;
+    tsxGNodeGetSize(object, &size);
+    tsxGNodeGetLocation(object, &location);
+    tsxGNodeGetRotation(object, &rotation);
+    ExchangeToFields();
     return TRUE;
 }
 
-void TransformPanel::OnCommand(int id, int) {
+LRESULT TransformPanel::OnNotify(const NMHDR& header) {
+    if (header.code != static_cast<UINT>(UDN_DELTAPOS)) return 0;
+    for (FloatSpin& spin : spins)
+        if (spin.Window() == header.hwndFrom)
+            return spin.OnDeltaPos(reinterpret_cast<const NMUPDOWN&>(header));
+    return 0;
+}
+
+void TransformPanel::OnCommand(int id, int code) {
+    if (code == EN_CHANGE) {
+        if (writingFields) return;
+        switch (id) {
+        case IDC_LOCATION_X:
+        case IDC_LOCATION_Y:
+        case IDC_LOCATION_Z:
+            ApplyLocation();
+            break;
+        case IDC_ROTATION_X:
+        case IDC_ROTATION_Y:
+        case IDC_ROTATION_Z:
+            ApplyRotation();
+            break;
+        case IDC_SIZE_X:
+        case IDC_SIZE_Y:
+        case IDC_SIZE_Z:
+            ApplySize();
+            break;
+        case IDC_LOCATION_STEP:
+        case IDC_ROTATION_STEP:
+        case IDC_SIZE_STEP:
+            SetRowStep(id);
+            break;
+        }
+        return;
+    }
+    if (code != BN_CLICKED) return;
     switch (id) {
+    case IDC_GET_OBJECT:
+        ReadObject();
+        break;
+    case IDC_READ_LOCATION:
+    case IDC_READ_ROTATION:
+    case IDC_READ_SIZE:
+        ReadRow(id);
+        break;
     case IDC_ROLL_FIELDS:
         ToggleReduction(kFieldRowsHeight);
         break;

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "controls/FloatSpin_win.h"
 #include "plugin/PanelListener.h"
 #include "plugin/host_records.h"
 
@@ -45,11 +46,29 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
     INT_PTR OnMessage(UINT message, WPARAM wp, LPARAM lp);
     INT_PTR OnInitDialog();
+    void AttachControls();
     void OnPaint();
     void OnCommand(int id, int code);
+    LRESULT OnNotify(const NMHDR& header);
     void ToggleReduction(int reducedHeight);
     void Hide();
     void CentreOverMainView();
+
+    // Data exchange between the nine value fields, the "axis" box and the
+    // members (PanelExchange_win.cpp).
+    bool ExchangeToMembers();
+    void ExchangeToFields();
+    void WriteField(int id, const std::string& text);
+    void PromptForNumber(int id);
+
+    // Transform editing (TransformCommands_win.cpp).
+    void ReadObject();
+    void ReadRow(int button);
+    void ApplyLocation();
+    void ApplyRotation();
+    void ApplySize();
+    void SetRowStep(int stepField);
+    FloatSpin& Spin(int fieldId) { return spins[(fieldId - 3009) / 2]; }
 
     HWND hwnd = nullptr;
     PanelNotifier* notifier;
@@ -57,6 +76,7 @@ private:
     std::string title;
     WindowRef mainView;
     int savedHeight = 0;
+    FloatSpin spins[9];  // 3010 .. 3026, one beside each value field
     Vector3 location{};
     Vector3 size{};
     Vector3 rotation{};
@@ -64,4 +84,7 @@ private:
     Vector3 anchorSize{};
     int axisMode = 0;
     Axes axesScratch{};
+
+    bool writingFields = false;  // change notifications are the exchange's own
+    bool prompting = false;      // the number prompt is open
 };

@@ -1,0 +1,53 @@
+// An up-down control that steps a floating-point number held as text in its
+// buddy edit. The native control only counts 16-bit positions; the value,
+// its range and its step live here, and the native position follows.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "controls/FloatSpinMath.h"
+
+class FloatSpin {
+public:
+    FloatSpin();
+    FloatSpin(const FloatSpin&) = delete;
+    FloatSpin& operator=(const FloatSpin&) = delete;
+    ~FloatSpin() { Detach(); }
+
+    // Subclasses the dialog's up-down control and applies the stored range.
+    bool Attach(HWND updown);
+    void Detach();
+    HWND Window() const { return hwnd; }
+
+    // A step of 0 stores the values and leaves the native range and
+    // position as they are.
+    void SetRange(double minimum, double maximum, double step);
+    void GetRange(double& minimum, double& maximum, double& step) const;
+    void SetPrecision(int digits) { settings.precision = digits; }
+    void SetTrimZeros(int on) { settings.trimZeros = on != 0; }
+
+    // UDN_DELTAPOS, which the owner routes back to the control: steps the
+    // buddy's value and writes it back. The result lets the native control
+    // move its own position as usual.
+    LRESULT OnDeltaPos(const NMUPDOWN& change);
+
+    const SpinSettings& Settings() const { return settings; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                 DWORD_PTR ref);
+    HWND Buddy() const;
+    double GetValue() const;
+    void ShowValue(double value);
+    void SyncPosition(double value);
+
+    static const UINT_PTR kSubclassId = 0x5350;  // 'SP'
+    HWND hwnd = nullptr;
+    SpinSettings settings;
+};
+
+// Whole window text of any length.
+std::string WindowText(HWND window);

@@ -1,0 +1,89 @@
+// Reading the current object into the fields and applying field changes to
+// it. Every command asks the host for the current object afresh.
+
+#include "controls/NumberText.h"
+#include "panel/TransformPanel_win.h"
+#include "plugin/tsxapi.h"
+#include "res/resource.h"
+
+void TransformPanel::ReadObject() {
+    ExchangeToMembers();
+    void* object = tsxGetCurrentSelection();
+    if (!object) return;
+    tsxGNodeGetSize(object, &size);
+    tsxGNodeGetLocation(object, &location);
+    tsxGNodeGetRotation(object, &rotation);
+    ExchangeToFields();
+}
+
+void TransformPanel::ReadRow(int button) {
+    void* object = tsxGetCurrentSelection();
+    if (!object) return;
+    switch (button) {
+    case IDC_READ_LOCATION:
+        tsxGNodeGetLocation(object, &location);
+        break;
+    case IDC_READ_ROTATION:
+        tsxGNodeGetRotation(object, &rotation);
+        break;
+    case IDC_READ_SIZE:
+        tsxGNodeGetSize(object, &size);
+        break;
+    }
+    ExchangeToFields();
+}
+
+void TransformPanel::ApplyLocation() {
+    ExchangeToMembers();
+    void* object = tsxGetCurrentSelection();
+    if (!object) return;
+    if (axisMode == 0) {
+        tsxGNodeSetLocation(object, &location);
+    } else {
+        // Only the axes move; the geometry stays where it is.
+        tsxCurrobjToggleAxes();
+        tsxMNodeSetAxesPosition(object, &location);
+        tsxSelectUp();
+    }
+    tsxSceneRefresh();
+    tsxSceneSetChanged(1);
+}
+
+void TransformPanel::ApplyRotation() {
+    ExchangeToMembers();
+    void* object = tsxGetCurrentSelection();
+    if (!object) return;
+    if (axisMode == 0) {
+        tsxGNodeSetRotation(object, &rotation);
+    } else {
+        tsxCurrobjToggleAxes();
+        tsxEulerToAxes(&rotation, &axesScratch);
+        tsxMNodeSetAxesOrientation(object, &axesScratch);
+        // Keep the host's own Euler form of the axes just set; the fields
+        // show it at the next exchange.
+        tsxAxesToEuler(&axesScratch, &rotation);
+        tsxSelectUp();
+    }
+    tsxSceneRefresh();
+    tsxSceneSetChanged(1);
+}
+
+void TransformPanel::ApplySize() {
+    ExchangeToMembers();
+    if (!tsxGetCurrentSelection()) return;
+    tsxGNodeSetSize(tsxGetCurrentSelection(), &size);
+    tsxSceneRefresh();
+    tsxSceneSetChanged(1);
+}
+
+void TransformPanel::SetRowStep(int stepField) {
+    const std::string text = WindowText(GetDlgItem(hwnd, stepField));
+    const int firstField = stepField == IDC_LOCATION_STEP   ? IDC_LOCATION_X
+                           : stepField == IDC_ROTATION_STEP ? IDC_ROTATION_X
+                                                            : IDC_SIZE_X;
+    double minimum = 0.0, maximum = 0.0, step = 0.0;
+    for (int i = 0; i < 3; ++i) Spin(firstField + 2 * i).GetRange(minimum, maximum, step);
+    const double newStep = AtofDecimal(text.c_str());
+    if (newStep == 0.0) return;
+    for (int i = 0; i < 3; ++i) Spin(firstField + 2 * i).SetRange(minimum, maximum, newStep);
+}
