@@ -39,11 +39,11 @@ target_link_libraries(tsxapi PRIVATE standin_core user32 gdi32 ${static_runtime}
 target_include_directories(tsxapi PUBLIC ${CMAKE_SOURCE_DIR})
 
 # The workbench host program.
-file(GLOB workbench_sources CONFIGURE_DEPENDS
-     ${CMAKE_SOURCE_DIR}/host/workbench/*.cpp ${CMAKE_SOURCE_DIR}/host/workbench/*.rc)
-if(workbench_sources)
-    add_executable(workbench WIN32 ${workbench_sources})
-    target_link_libraries(workbench PRIVATE tsxapi user32 gdi32 comctl32 comdlg32 ${static_runtime})
+file(GLOB workbench_resources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/host/workbench/*.rc)
+if(workbench_win)
+    add_executable(workbench WIN32 ${workbench_win} ${workbench_resources})
+    target_link_libraries(workbench PRIVATE tsxapi workbench_core user32 gdi32 comctl32 comdlg32
+                          ${static_runtime})
     add_dependencies(workbench ortolan)
 endif()
 

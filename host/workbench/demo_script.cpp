@@ -1,0 +1,32 @@
+#include "host/workbench/demo_script.h"
+
+namespace workbench {
+
+const DemoStep kDemoScript[] = {
+    {DemoAction::WriteRecord, 0, nullptr, "read the module's description"},
+    {DemoAction::LeftClick, 0, nullptr, "open the panel"},
+    {DemoAction::Pump, 500, nullptr, "let the panel paint"},
+    {DemoAction::Screenshot, 0, "01-panel-open.bmp", "panel open over the main view"},
+    {DemoAction::RightClick, 0, nullptr, "right click while active"},
+    {DemoAction::Deactivate, 0, nullptr, "end the activation"},
+    {DemoAction::LeftClick, 0, nullptr, "activate again"},
+    {DemoAction::Pump, 500, nullptr, "let the panels paint"},
+    {DemoAction::Screenshot, 0, "02-after-reactivation.bmp", "after deactivation and a new activation"},
+    {DemoAction::WriteJournal, 0, "journal.txt", "every host call of the session"},
+};
+const size_t kDemoScriptLength = sizeof kDemoScript / sizeof kDemoScript[0];
+
+const char* DemoActionName(DemoAction action) {
+    switch (action) {
+    case DemoAction::WriteRecord: return "record";
+    case DemoAction::LeftClick: return "left click";
+    case DemoAction::RightClick: return "right click";
+    case DemoAction::Deactivate: return "deactivate";
+    case DemoAction::Pump: return "pump";
+    case DemoAction::Screenshot: return "screenshot";
+    case DemoAction::WriteJournal: return "journal";
+    }
+    return "?";
+}
+
+}  // namespace workbench

@@ -1,0 +1,58 @@
+#include "host/workbench/screenshot_win.h"
+
+#include <cstdint>
+#include <fstream>
+#include <vector>
+
+#include "host/workbench/bmp_file.h"
+#include "host/workbench/gdi_win.h"
+#include "host/workbench/module_link_win.h"
+
+namespace workbench {
+
+bool CaptureScreenArea(const RECT& area, const std::string& path, std::string* error) {
+    RECT screen{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN), 0, 0};
+    screen.right = screen.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    screen.bottom = screen.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    RECT r;
+    if (!IntersectRect(&r, &area, &screen)) {
+        *error = "the window is not on the screen";
+        return false;
+    }
+    const int width = r.right - r.left, height = r.bottom - r.top;
+
+    WindowDc screenDc(nullptr);
+    MemoryDc memory(screenDc.Get());
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;  // bottom-up, as a BMP file keeps its rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    GdiObject<HBITMAP> dib(CreateDIBSection(screenDc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!screenDc.Get() || !memory.Get() || !dib.Get() || !bits) {
+        *error = "no bitmap for the screenshot: " + DescribeError(GetLastError());
+        return false;
+    }
+    {
+        Selection picked(memory.Get(), dib.Get());
+        if (!BitBlt(memory.Get(), 0, 0, width, height, screenDc.Get(), r.left, r.top, SRCCOPY | CAPTUREBLT)) {
+            *error = "copying the screen failed: " + DescribeError(GetLastError());
+            return false;
+        }
+        GdiFlush();
+    }
+    std::vector<std::uint8_t> file = BmpFileBytes(width, height, static_cast<const std::uint8_t*>(bits));
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    out.close();
+    if (!out) {
+        *error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace workbench
