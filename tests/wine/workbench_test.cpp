@@ -1,0 +1,112 @@
+// The workbench program run as a user or a script runs it: its scripted demo
+// with the real module, and its error reports when the module or one of its
+// entry points is missing or the command line is wrong.
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "harness.h"
+
+using namespace harness;
+
+namespace {
+
+const DWORD kRunLimit = 40000;  // milliseconds for one workbench run
+
+// Runs workbench.exe from the test's folder with `arguments`; the exit code,
+// or -1 when it could not start or did not finish in time.
+int RunWorkbench(const std::string& arguments) {
+    std::string command = "\"" + ProgramFolder() + "workbench.exe\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        Fail(__FILE__, __LINE__, "workbench.exe did not start: " + command);
+        return -1;
+    }
+    DWORD waited = WaitForSingleObject(process.hProcess, kRunLimit);
+    DWORD code = static_cast<DWORD>(-1);
+    if (waited == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process.hProcess, &code);
+    } else {
+        TerminateProcess(process.hProcess, 99);
+        Fail(__FILE__, __LINE__, "workbench.exe did not finish: " + command);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return waited == WAIT_OBJECT_0 ? static_cast<int>(code) : -1;
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+std::uint32_t Read32(const std::string& bytes, size_t at) {
+    return static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8 |
+           static_cast<std::uint8_t>(bytes[at + 2]) << 16 | static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[at + 3])) << 24;
+}
+
+// A 24-bit BMP of a plausible window size whose pixels are not all one colour.
+void CheckScreenshot(const std::string& path) {
+    std::string bmp = ReadFile(path);
+    REQUIRE(bmp.size() > 54);
+    CHECK_EQ(std::string("BM"), bmp.substr(0, 2));
+    CHECK_EQ(static_cast<std::uint32_t>(bmp.size()), Read32(bmp, 2));
+    std::uint32_t width = Read32(bmp, 18), height = Read32(bmp, 22);
+    CHECK(width >= 200 && width <= 4096);
+    CHECK(height >= 150 && height <= 4096);
+    CHECK_EQ(24u, Read32(bmp, 28) & 0xFFFF);
+    bool varied = false;
+    for (size_t i = 57; i < bmp.size() && !varied; i += 3) varied = bmp.compare(i, 3, bmp, 54, 3) != 0;
+    CHECK(varied);
+}
+
+}  // namespace
+
+WINE_TEST(DemoLeavesReportScreenshotsAndJournal) {
+    std::string out = FreshFolder("demo");
+    CHECK_EQ(0, RunWorkbench("--demo \"" + out + "\\\""));  // a trailing backslash, quoted as the C runtime wants
+    std::string report = ReadFile(out + "report.txt");
+    CHECK(Contains(report, "name: Ortolan\n"));
+    CHECK(Contains(report, "description: Was written by me\n"));
+    CHECK(Contains(report, "icon id: 2001\n"));
+    CHECK(Contains(report, "credit id: 2002\n"));
+    CHECK(Contains(report, "\ncredit: Ortolan"));
+    CHECK(Contains(report, "version: 510\n"));
+    CHECK(Contains(report, "result: ok\n"));
+    CHECK(!Contains(report, "error:"));
+    CheckScreenshot(out + "01-panel-open.bmp");
+    CheckScreenshot(out + "02-after-reactivation.bmp");
+
+    // Two activations, each opening a panel under the main view.
+    std::string journal = ReadFile(out + "journal.txt");
+    size_t views = 0;
+    for (size_t at = journal.find("tsxGetMainViewHwnd() -> window\n"); at != std::string::npos;
+         at = journal.find("tsxGetMainViewHwnd() -> window\n", at + 1)) {
+        ++views;
+    }
+    CHECK_EQ(2u, views);
+    CHECK(Contains(journal, "tsxGetTSDir(0) -> \""));
+}
+
+WINE_TEST(MissingModuleIsReportedByName) {
+    std::string out = FreshFolder("nomodule");
+    CHECK_EQ(1, RunWorkbench("--demo " + out + " " + out + "nosuch.tsx"));
+    std::string report = ReadFile(out + "report.txt");
+    CHECK(Contains(report, "error: cannot load the module " + out + "nosuch.tsx"));
+    CHECK(Contains(report, "result: failed"));
+    CHECK(!FileExists(out + "01-panel-open.bmp"));
+}
+
+WINE_TEST(MissingExportIsReportedByName) {
+    // The host library is a DLL without any of the module's entry points.
+    std::string out = FreshFolder("noexport");
+    CHECK_EQ(1, RunWorkbench("--demo " + out + " \"" + ProgramFolder() + "tsxapi.dll\""));
+    std::string report = ReadFile(out + "report.txt");
+    CHECK(Contains(report, "has no export tsxGetData"));
+    CHECK(Contains(report, "result: failed"));
+}
+
+WINE_TEST(BadCommandLineIsReportedInDemoMode) {
+    std::string out = FreshFolder("usage");
+    CHECK_EQ(2, RunWorkbench("--demo " + out + " --colour"));
+    CHECK(Contains(ReadFile(out + "report.txt"), "error: unknown option --colour"));
+}
