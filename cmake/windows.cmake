@@ -20,12 +20,19 @@ add_custom_command(
     COMMENT "Import library for tsxapi.dll")
 add_custom_target(tsxapi_import_lib DEPENDS ${tsxapi_import})
 
+# The module's own controls, as a library: the module links it, and so do the
+# Wine tests of the controls, which cannot reach into the module DLL.
+file(GLOB controls_win CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/controls/*_win.cpp)
+list(REMOVE_ITEM module_win ${controls_win})
+add_library(ortolan_controls STATIC ${controls_win})
+target_link_libraries(ortolan_controls PUBLIC ortolan_core user32 gdi32 comctl32)
+
 # The module.
 add_library(ortolan MODULE ${module_win} ${CMAKE_SOURCE_DIR}/res/ortolan.rc
             ${CMAKE_SOURCE_DIR}/plugin/ortolan.def)
 set_target_properties(ortolan PROPERTIES PREFIX "" OUTPUT_NAME ortolan SUFFIX ".tsx")
 add_dependencies(ortolan tsxapi_import_lib)
-target_link_libraries(ortolan PRIVATE ortolan_core ${tsxapi_import}
+target_link_libraries(ortolan PRIVATE ortolan_controls ortolan_core ${tsxapi_import}
                       user32 gdi32 comctl32 advapi32 ${static_runtime})
 
 # The stand-in host API library.
@@ -83,5 +90,20 @@ foreach(source ${wine_tests})
     string(REGEX REPLACE "_test$" "" short ${name})
     add_test(NAME wine.${short} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:${name}>)
     set_tests_properties(wine.${short} PROPERTIES
-        FIXTURES_REQUIRED wineprefix TIMEOUT 120 ENVIRONMENT "${wine_env}")
+        FIXTURES_REQUIRED wineprefix TIMEOUT 600 ENVIRONMENT "${wine_env}")
 endforeach()
+
+# Wine tests of the controls also link the controls library, a small kit (a
+# test dialog that routes WM_DRAWITEM, pixel capture, a menu driver) and their
+# own bitmap resources.
+file(GLOB control_kit_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/controls/*.cpp)
+if(control_kit_sources)
+    add_library(control_test_kit STATIC ${control_kit_sources})
+    target_link_libraries(control_test_kit PUBLIC wine_harness ortolan_controls)
+    foreach(name title_button_test image_button_test menu_button_test)
+        if(TARGET ${name})
+            target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine/controls/test_bitmaps.rc)
+            target_link_libraries(${name} PRIVATE control_test_kit)
+        endif()
+    endforeach()
+endif()
