@@ -1,17 +1,35 @@
 // Small owners for GDI and USER handles: one owner per handle, never copied,
 // and a selection that remembers both the device context and what it
 // displaced. A null handle simply draws nothing.
+//
+// Every handle that one of these owners creates or adopts is counted while it
+// lives, so tests can see leaks that Wine would hide: its GetGuiResources
+// always answers 0. The count covers objects held by GdiObject, MemoryDC,
+// WindowDC and OffscreenDC; a handle given away with Release() leaves it.
 #pragma once
 
 #include <windows.h>
 
+namespace gdi_accounting {
+inline long live = 0;  // the module runs on one thread; so do the tests' paints
+inline void Adopted(const void* handle) {
+    if (handle) ++live;
+}
+inline void Dropped() { --live; }
+}  // namespace gdi_accounting
+
+// GDI objects and device contexts currently held by the owners below.
+inline long LiveGdiObjects() { return gdi_accounting::live; }
+
 template <class Handle>
 class GdiObject {
 public:
-    explicit GdiObject(Handle h = nullptr) : handle(h) {}
+    explicit GdiObject(Handle h = nullptr) : handle(h) { gdi_accounting::Adopted(h); }
     GdiObject(const GdiObject&) = delete;
     GdiObject& operator=(const GdiObject&) = delete;
-    GdiObject(GdiObject&& other) noexcept : handle(other.Release()) {}
+    GdiObject(GdiObject&& other) noexcept : handle(other.Release()) {
+        gdi_accounting::Adopted(handle);
+    }
     GdiObject& operator=(GdiObject&& other) noexcept {
         if (this != &other) Reset(other.Release());
         return *this;
@@ -22,12 +40,15 @@ public:
     explicit operator bool() const { return handle != nullptr; }
     Handle Release() {
         Handle h = handle;
+        if (h) gdi_accounting::Dropped();
         handle = nullptr;
         return h;
     }
+    // A delete that fails (the object is still selected somewhere) stays counted.
     void Reset(Handle h = nullptr) {
-        if (handle) DeleteObject(handle);
+        if (handle && DeleteObject(handle)) gdi_accounting::Dropped();
         handle = h;
+        gdi_accounting::Adopted(h);
     }
 
 private:
@@ -57,9 +78,11 @@ private:
 // A memory device context; its owner deletes it.
 class MemoryDC {
 public:
-    explicit MemoryDC(HDC compatible) : dc(CreateCompatibleDC(compatible)) {}
+    explicit MemoryDC(HDC compatible) : dc(CreateCompatibleDC(compatible)) {
+        gdi_accounting::Adopted(dc);
+    }
     ~MemoryDC() {
-        if (dc) DeleteDC(dc);
+        if (dc && DeleteDC(dc)) gdi_accounting::Dropped();
     }
     MemoryDC(const MemoryDC&) = delete;
     MemoryDC& operator=(const MemoryDC&) = delete;
@@ -88,10 +111,13 @@ private:
 // GetDC/ReleaseDC.
 class WindowDC {
 public:
-    explicit WindowDC(HWND window) : hwnd(window), dc(GetDC(window)) {}
-    ~WindowDC() {
-        if (dc) ReleaseDC(hwnd, dc);
+    explicit WindowDC(HWND window) : hwnd(window), dc(GetDC(window)) {
+        gdi_accounting::Adopted(dc);
     }
+    ~WindowDC() {
+        if (dc && ReleaseDC(hwnd, dc)) gdi_accounting::Dropped();
+    }
+    explicit operator bool() const { return dc != nullptr; }
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
     HDC Get() const { return dc; }
@@ -99,4 +125,43 @@ public:
 private:
     HWND hwnd;
     HDC dc;
+};
+
+// Text colour, background colour and background mode of a device context,
+// put back when the drawing that changed them is done.
+class TextSettings {
+public:
+    explicit TextSettings(HDC target)
+        : dc(target),
+          text(GetTextColor(target)),
+          background(GetBkColor(target)),
+          mode(GetBkMode(target)) {}
+    ~TextSettings() {
+        SetTextColor(dc, text);
+        SetBkColor(dc, background);
+        SetBkMode(dc, mode);
+    }
+    TextSettings(const TextSettings&) = delete;
+    TextSettings& operator=(const TextSettings&) = delete;
+
+private:
+    HDC dc;
+    COLORREF text;
+    COLORREF background;
+    int mode;
+};
+
+// A popup menu, destroyed with its owner (a USER object, not counted above).
+class PopupMenu {
+public:
+    PopupMenu() : menu(CreatePopupMenu()) {}
+    ~PopupMenu() {
+        if (menu) DestroyMenu(menu);
+    }
+    PopupMenu(const PopupMenu&) = delete;
+    PopupMenu& operator=(const PopupMenu&) = delete;
+    HMENU Get() const { return menu; }
+
+private:
+    HMENU menu;
 };
