@@ -5,22 +5,14 @@
 #include <cstring>
 
 #include "host/standin.h"
+#include "host/workbench/commands.h"
 #include "host/workbench/window_win.h"
 
 namespace workbench {
 namespace {
 
-const char* const kClassName = "OrtolanWorkbench";
 const char* const kTitle = "Ortolan workbench";
 const int kListWidth = 170;
-
-enum CommandId {
-    kDeactivateCommand = 100,
-    kExitCommand,
-    kResetCommand,
-    kListId = 200,
-    kStatusId,
-};
 
 HMENU BuildMenu() {
     HMENU bar = CreateMenu();
@@ -43,8 +35,8 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::Create(HINSTANCE appInstance, const RECT& bounds) {
     instance = appInstance;
-    if (!RegisterObjectClass<MainWindow>(instance, kClassName, GetSysColorBrush(COLOR_BTNFACE))) return false;
-    CreateWindowExA(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, bounds.left, bounds.top,
+    if (!RegisterObjectClass<MainWindow>(instance, kMainWindowClass, GetSysColorBrush(COLOR_BTNFACE))) return false;
+    CreateWindowExA(0, kMainWindowClass, kTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, bounds.left, bounds.top,
                     bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, BuildMenu(), instance, this);
     if (!hwnd) return false;
     ShowWindow(hwnd, SW_SHOW);

@@ -5,20 +5,15 @@
 
 #include <algorithm>
 
+#include "host/workbench/commands.h"
 #include "host/workbench/window_win.h"
 
 namespace workbench {
-namespace {
-
-const char* const kClassName = "OrtolanWorkbenchToolStrip";
-
-}  // namespace
-
 bool ToolStrip::Create(HWND parent, HINSTANCE instance) {
-    if (!RegisterObjectClass<ToolStrip>(instance, kClassName, GetSysColorBrush(COLOR_BTNFACE))) {
+    if (!RegisterObjectClass<ToolStrip>(instance, kToolStripClass, GetSysColorBrush(COLOR_BTNFACE))) {
         return false;
     }
-    CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 10, Height(), parent,
+    CreateWindowExA(0, kToolStripClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 10, Height(), parent,
                     nullptr, instance, this);
     if (!hwnd) return false;
 

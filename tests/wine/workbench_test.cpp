@@ -6,6 +6,7 @@
 #include <string>
 
 #include "harness.h"
+#include "host/workbench/commands.h"
 
 using namespace harness;
 
@@ -13,24 +14,29 @@ namespace {
 
 const DWORD kRunLimit = 40000;  // milliseconds for one workbench run
 
-// Runs workbench.exe from the test's folder with `arguments`; the exit code,
-// or -1 when it could not start or did not finish in time.
-int RunWorkbench(const std::string& arguments) {
+bool StartWorkbench(const std::string& arguments, PROCESS_INFORMATION* process) {
     std::string command = "\"" + ProgramFolder() + "workbench.exe\" " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, process)) {
         Fail(__FILE__, __LINE__, "workbench.exe did not start: " + command);
-        return -1;
+        return false;
     }
+    return true;
+}
+
+// Runs workbench.exe from the test's folder with `arguments`; the exit code,
+// or -1 when it could not start or did not finish in time.
+int RunWorkbench(const std::string& arguments) {
+    PROCESS_INFORMATION process{};
+    if (!StartWorkbench(arguments, &process)) return -1;
     DWORD waited = WaitForSingleObject(process.hProcess, kRunLimit);
     DWORD code = static_cast<DWORD>(-1);
     if (waited == WAIT_OBJECT_0) {
         GetExitCodeProcess(process.hProcess, &code);
     } else {
         TerminateProcess(process.hProcess, 99);
-        Fail(__FILE__, __LINE__, "workbench.exe did not finish: " + command);
+        Fail(__FILE__, __LINE__, "workbench.exe did not finish: " + arguments);
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -59,7 +65,86 @@ void CheckScreenshot(const std::string& path) {
     CHECK(varied);
 }
 
+struct PanelCount {
+    HWND owner;
+    DWORD process;
+    int count;
+};
+
+BOOL CALLBACK CountPanel(HWND window, LPARAM lp) {
+    auto* search = reinterpret_cast<PanelCount*>(lp);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (process == search->process && GetWindow(window, GW_OWNER) == search->owner &&
+        std::strcmp(name, "#32770") == 0) {
+        ++search->count;
+    }
+    return TRUE;
+}
+
+// Dialog windows of the workbench owned by its main window: the module's panels.
+int CountPanels(HWND main, DWORD process) {
+    PanelCount search{main, process, 0};
+    EnumWindows(CountPanel, reinterpret_cast<LPARAM>(&search));
+    return search.count;
+}
+
+// Waits until the count of panels is `expected`; the last count seen.
+int WaitForPanels(HWND main, DWORD process, int expected) {
+    int count = -1;
+    for (int i = 0; i < 100 && count != expected; ++i) {
+        Sleep(50);
+        count = CountPanels(main, process);
+    }
+    return count;
+}
+
+void ClickIcon(HWND strip) {
+    // The icon sits a few pixels in from the strip's top left corner.
+    PostMessageA(strip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(12, 12));
+    PostMessageA(strip, WM_LBUTTONUP, 0, MAKELPARAM(12, 12));
+}
+
 }  // namespace
+
+WINE_TEST(IconClicksAndDeactivateCommandDriveTheModule) {
+    PROCESS_INFORMATION process{};
+    REQUIRE(StartWorkbench("", &process));
+    HWND main = nullptr;
+    for (int i = 0; i < 200 && !main; ++i) {
+        Sleep(50);
+        main = FindWindowA(workbench::kMainWindowClass, "Ortolan workbench");
+    }
+    HWND strip = main ? FindWindowExA(main, nullptr, workbench::kToolStripClass, nullptr) : nullptr;
+    if (main && strip) {
+        CHECK_EQ(0, CountPanels(main, process.dwProcessId));
+        ClickIcon(strip);
+        CHECK_EQ(1, WaitForPanels(main, process.dwProcessId, 1));
+        // A second click while active brings the same panel back.
+        ClickIcon(strip);
+        Sleep(300);
+        CHECK_EQ(1, CountPanels(main, process.dwProcessId));
+        // Deactivated, the next click is a new activation with a panel of its own.
+        PostMessageA(main, WM_COMMAND, workbench::kDeactivateCommand, 0);
+        ClickIcon(strip);
+        CHECK_EQ(2, WaitForPanels(main, process.dwProcessId, 2));
+        PostMessageA(main, WM_CLOSE, 0, 0);
+    } else {
+        Fail(__FILE__, __LINE__, "no workbench window with a tool strip");
+        if (main) PostMessageA(main, WM_CLOSE, 0, 0);
+    }
+    DWORD code = 99;
+    if (WaitForSingleObject(process.hProcess, kRunLimit) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process.hProcess, &code);
+    } else {
+        TerminateProcess(process.hProcess, 99);
+    }
+    CHECK_EQ(0u, code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
 
 WINE_TEST(DemoLeavesReportScreenshotsAndJournal) {
     std::string out = FreshFolder("demo");
