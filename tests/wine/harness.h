@@ -105,8 +105,9 @@ public:
 
 #define CHECK_EQ(expected, actual)                                                   \
     do {                                                                             \
-        const auto& e_ = (expected);                                                 \
-        const auto& a_ = (actual);                                                   \
+        /* copies: the values may refer into temporaries of the expressions */      \
+        const auto e_ = (expected);                                                  \
+        const auto a_ = (actual);                                                    \
         if (!(e_ == a_))                                                             \
             ::harness::Fail(__FILE__, __LINE__,                                      \
                             ::harness::Describe(#expected, #actual, e_, a_));        \

@@ -1,0 +1,350 @@
+// The panel driven with real window messages: typing, spin steps, the number
+// prompt, reduction and hiding, and what the panel paints. Host calls are
+// read back from the stand-in's journal.
+#include <cmath>
+#include <cstring>
+
+#include "harness.h"
+
+using namespace harness;
+
+namespace {
+
+// The module opened with the default scene: object #1 "Cube" at the origin,
+// size 2, 2, 2, selected. The journal starts empty after the panel is open.
+struct OpenPanel {
+    OpenPanel() {
+        f.leftClick();
+        Pump();
+        panel = f.Panel();
+        standinJournalClear();
+    }
+    HWND Item(int id) const { return GetDlgItem(panel, id); }
+    std::string Text(int id) const {
+        char text[256] = {};
+        GetWindowTextA(Item(id), text, sizeof text);
+        return text;
+    }
+    int Height() const {
+        RECT r{};
+        GetWindowRect(panel, &r);
+        return r.bottom - r.top;
+    }
+    ModuleFixture f;
+    HWND panel = nullptr;
+};
+
+void SelectAll(HWND edit) { SendMessageA(edit, EM_SETSEL, 0, -1); }
+
+void Type(HWND edit, const char* text) {
+    for (const char* c = text; *c; ++c) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(*c), 1);
+}
+
+void Replace(HWND edit, const char* text) {
+    SelectAll(edit);
+    Type(edit, text);
+}
+
+void Key(HWND window, int key) {
+    SendMessageA(window, WM_KEYDOWN, key, 1);
+    SendMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
+
+std::vector<std::string> Apply(const char* call) {
+    return {"tsxGetCurrentSelection() -> #1", call, "tsxSceneRefresh()", "tsxSceneSetChanged(1)"};
+}
+
+std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> all;
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+bool Near(COLORREF a, COLORREF b) {
+    return std::abs(GetRValue(a) - GetRValue(b)) <= 8 && std::abs(GetGValue(a) - GetGValue(b)) <= 8 &&
+           std::abs(GetBValue(a) - GetBValue(b)) <= 8;
+}
+
+}  // namespace
+
+WINE_TEST(OpeningReadsTheSelectedObjectIntoTheFields) {
+    ModuleFixture f;
+    f.leftClick();
+    Pump();
+    HWND panel = f.Panel();
+    CHECK_EQ(Join({{"tsxGetTSDir(0) -> \"" + f.installFolder + "\"", "tsxGetMainViewHwnd() -> window",
+                    "tsxGetCurrentSelection() -> #1", "tsxGNodeGetSize(#1) -> {2, 2, 2}",
+                    "tsxGNodeGetLocation(#1) -> {0, 0, 0}", "tsxGNodeGetRotation(#1) -> {0, 0, 0}"}}),
+             Journal());
+    char text[32];
+    GetDlgItemTextA(panel, 3021, text, sizeof text);
+    CHECK_EQ(std::string("2"), std::string(text));
+    GetDlgItemTextA(panel, 3027, text, sizeof text);
+    CHECK_EQ(std::string("0.100"), std::string(text));
+    GetDlgItemTextA(panel, 3028, text, sizeof text);
+    CHECK_EQ(std::string("1.00"), std::string(text));
+    GetDlgItemTextA(panel, 3029, text, sizeof text);
+    CHECK_EQ(std::string("0.100"), std::string(text));
+}
+
+WINE_TEST(WithNothingSelectedOpeningMakesNoObjectCall) {
+    ModuleFixture f;
+    standinSelect(nullptr);
+    f.leftClick();
+    Pump();
+    HWND panel = f.Panel();
+    CHECK(JournalCalls("tsxGNode").empty());
+    CHECK_EQ(std::vector<std::string>{"tsxGetCurrentSelection() -> null"},
+             JournalCalls("tsxGetCurrentSelection"));
+    char text[32];
+    GetDlgItemTextA(panel, 3028, text, sizeof text);
+    CHECK_EQ(std::string("1.00"), std::string(text));
+    GetDlgItemTextA(panel, 3009, text, sizeof text);
+    CHECK_EQ(std::string("0"), std::string(text));
+}
+
+WINE_TEST(TypingAppliesTheWholeVectorAfterEveryKeystroke) {
+    OpenPanel p;
+    Replace(p.Item(3009), "1.5");
+    CHECK_EQ(Join({Apply("tsxGNodeSetLocation(#1, {1, 0, 0})"), Apply("tsxGNodeSetLocation(#1, {1, 0, 0})"),
+                   Apply("tsxGNodeSetLocation(#1, {1.5, 0, 0})")}),
+             Journal());
+    StandinObject cube{};
+    standinGetObject(standinObjectAt(0), &cube);
+    CHECK_EQ(1.5f, cube.location.x);
+}
+
+WINE_TEST(RotationAndSizeEditsTurnAndResizeTheObject) {
+    OpenPanel p;
+    Replace(p.Item(3017), "9");
+    CHECK_EQ(Apply("tsxGNodeSetRotation(#1, {0, 9, 0})"), Journal());
+    standinJournalClear();
+    Replace(p.Item(3025), "4");
+    // The size apply asks for the object a second time before writing.
+    CHECK_EQ(Join({{"tsxGetCurrentSelection() -> #1"}, Apply("tsxGNodeSetSize(#1, {2, 2, 4})")}),
+             Journal());
+}
+
+WINE_TEST(ArrowKeysInAFieldStepItsValueAndApplyIt) {
+    OpenPanel p;
+    Key(p.Item(3011), VK_UP);
+    CHECK_EQ(std::string("0.100"), p.Text(3011));
+    CHECK_EQ(Apply("tsxGNodeSetLocation(#1, {0, 0.1, 0})"), Journal());
+    standinJournalClear();
+    Key(p.Item(3011), VK_DOWN);
+    Key(p.Item(3011), VK_DOWN);
+    CHECK_EQ(std::string("-0.100"), p.Text(3011));
+    CHECK_EQ(2u, JournalCalls("tsxGNodeSetLocation").size());
+}
+
+WINE_TEST(MousePressOnTheSpinArrowsSteps) {
+    OpenPanel p;
+    HWND spin = p.Item(3022);  // size X, value 2
+    RECT r{};
+    GetClientRect(spin, &r);
+    SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom / 4));
+    SendMessageA(spin, WM_LBUTTONUP, 0, MAKELPARAM(r.right / 2, r.bottom / 4));
+    CHECK_EQ(std::string("2.100"), p.Text(3021));
+    SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom * 3 / 4));
+    SendMessageA(spin, WM_LBUTTONUP, 0, MAKELPARAM(r.right / 2, r.bottom * 3 / 4));
+    CHECK_EQ(std::string("2.000"), p.Text(3021));
+    CHECK_EQ(2u, JournalCalls("tsxGNodeSetSize").size());
+}
+
+WINE_TEST(RotationWrapsAtItsBoundsAndLocationClamps) {
+    OpenPanel p;
+    Replace(p.Item(3015), "180");
+    Key(p.Item(3015), VK_UP);
+    CHECK_EQ(std::string("-180.00"), p.Text(3015));
+    Key(p.Item(3015), VK_DOWN);
+    CHECK_EQ(std::string("180.00"), p.Text(3015));
+    Replace(p.Item(3009), "9999.95");
+    Key(p.Item(3009), VK_UP);
+    CHECK_EQ(std::string("10000.000"), p.Text(3009));
+    Replace(p.Item(3009), "20000");
+    Key(p.Item(3009), VK_DOWN);
+    CHECK_EQ(std::string("19999.900"), p.Text(3009));
+}
+
+WINE_TEST(StepFieldsSetTheStepOfTheirRow) {
+    OpenPanel p;
+    Replace(p.Item(3028), "5");
+    Key(p.Item(3019), VK_UP);
+    CHECK_EQ(std::string("5.00"), p.Text(3019));
+    // Zero, a text without a leading number, hexadecimal and infinity keep
+    // the step. (Set whole: typed, "1e999" would pass through "1e9".)
+    for (const char* text : {"0", "abc", "0x10", "inf", "1e999"}) {
+        SetWindowTextA(p.Item(3028), text);
+        Key(p.Item(3019), VK_UP);
+    }
+    CHECK_EQ(std::string("30.00"), p.Text(3019));
+    SetWindowTextA(p.Item(3028), "2x");
+    Key(p.Item(3019), VK_UP);
+    CHECK_EQ(std::string("32.00"), p.Text(3019));
+    CHECK(TakeDismissedBoxes().empty());
+}
+
+WINE_TEST(AFieldWithoutANumberPromptsAndSelectsIt) {
+    OpenPanel p;
+    Replace(p.Item(3009), "7");
+    standinJournalClear();
+    SetWindowTextA(p.Item(3013), "-");  // a bare minus sign, as while typing -3
+    CHECK_EQ(std::vector<std::string>{"Please enter a number."}, TakeDismissedBoxes());
+    CHECK_EQ(p.Item(3013), GetFocus());
+    DWORD start = 1, end = 0;
+    SendMessageA(p.Item(3013), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    CHECK_EQ(0u, static_cast<unsigned>(start));
+    CHECK_EQ(1u, static_cast<unsigned>(end));
+    // The fields before the bad one were stored; the apply still runs.
+    CHECK_EQ(Apply("tsxGNodeSetLocation(#1, {7, 0, 0})"), Journal());
+}
+
+WINE_TEST(NumbersThatDoNotFitAFloatAreRefusedLikeText) {
+    OpenPanel p;
+    for (const char* text : {"inf", "nan", "1e39", "-1e40", "0x10", "3 4", "1e"}) {
+        standinJournalClear();
+        SetWindowTextA(p.Item(3009), text);
+        CHECK_EQ(1u, TakeDismissedBoxes().size());
+        const std::vector<std::string> sets = JournalCalls("tsxGNodeSetLocation");
+        CHECK_EQ(std::vector<std::string>{"tsxGNodeSetLocation(#1, {0, 0, 0})"}, sets);
+    }
+    SetWindowTextA(p.Item(3009), " \t-2.5e1\t ");
+    CHECK(TakeDismissedBoxes().empty());
+    CHECK_EQ(std::string("tsxGNodeSetLocation(#1, {-25, 0, 0})"), JournalCalls("tsxGNodeSetLocation").back());
+}
+
+WINE_TEST(VeryLongFieldTextsAreHandled) {
+    OpenPanel p;
+    std::string digits = "1" + std::string(4999, '0');  // 1e4999: no float
+    SetWindowTextA(p.Item(3009), digits.c_str());
+    CHECK_EQ(1u, TakeDismissedBoxes().size());
+    std::string padded = std::string(4990, ' ') + "5";
+    SetWindowTextA(p.Item(3009), padded.c_str());
+    CHECK(TakeDismissedBoxes().empty());
+    CHECK_EQ(std::string("tsxGNodeSetLocation(#1, {5, 0, 0})"), JournalCalls("tsxGNodeSetLocation").back());
+    SetWindowTextA(p.Item(3027), digits.c_str());  // a step of 1e4999 is no step
+    Key(p.Item(3009), VK_UP);
+    CHECK_EQ(std::string("5.100"), p.Text(3009));
+}
+
+WINE_TEST(AxisModeMovesTheAxesInsteadOfTheObject) {
+    OpenPanel p;
+    SendMessageA(p.Item(3049), BM_CLICK, 0, 0);
+    CHECK(Journal().empty());
+    Replace(p.Item(3009), "3");
+    CHECK_EQ((std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxCurrobjToggleAxes()",
+                                       "tsxMNodeSetAxesPosition(#1, {3, 0, 0})", "tsxSelectUp()",
+                                       "tsxSceneRefresh()", "tsxSceneSetChanged(1)"}),
+             Journal());
+    StandinObject cube{};
+    standinGetObject(standinObjectAt(0), &cube);
+    CHECK_EQ(0.0f, cube.location.x);
+    CHECK_EQ(3.0f, cube.axesPosition.x);
+    standinJournalClear();
+    SetWindowTextA(p.Item(3017), "30");
+    const std::vector<std::string> turn = Journal();
+    CHECK_EQ(std::string("tsxCurrobjToggleAxes()"), turn.at(1));
+    CHECK_EQ(std::string("tsxEulerToAxes({0, 30, 0}) -> axes"), turn.at(2));
+    CHECK_EQ(std::string("tsxMNodeSetAxesOrientation(#1, axes)"), turn.at(3));
+    CHECK_EQ(0u, turn.at(4).find("tsxAxesToEuler(axes) -> {"));
+    CHECK_EQ(std::string("tsxSelectUp()"), turn.at(5));
+    standinJournalClear();
+    Replace(p.Item(3023), "5");
+    CHECK_EQ(1u, JournalCalls("tsxGNodeSetSize(#1, {2, 5, 2})").size());
+}
+
+WINE_TEST(ReadButtonsRefreshTheFieldsFromTheHost) {
+    OpenPanel p;
+    StandinObject cube{};
+    standinGetObject(standinObjectAt(0), &cube);
+    cube.location = {1.23456789f, -2.0f, 1234567.0f};
+    cube.size = {3.0f, 3.0f, 3.0f};
+    standinSetObject(standinObjectAt(0), &cube);
+    SendMessageA(p.Item(3045), BM_CLICK, 0, 0);
+    CHECK_EQ(std::string("1.23457"), p.Text(3009));
+    CHECK_EQ(0u, p.Text(3013).find("1.23457e+0"));  // two or three exponent digits
+    CHECK_EQ(std::string("2"), p.Text(3021));  // only the location row was read
+    CHECK(JournalCalls("tsxGNodeSet").empty());
+    SendMessageA(p.Item(3005), BM_CLICK, 0, 0);
+    CHECK_EQ(std::string("3"), p.Text(3021));
+    CHECK(JournalCalls("tsxGNodeSet").empty());
+}
+
+WINE_TEST(WithNothingSelectedReadsAndAppliesStopAtTheQuery) {
+    OpenPanel p;
+    standinSelect(nullptr);
+    for (int id : {3005, 3045, 3046, 3047}) SendMessageA(p.Item(id), BM_CLICK, 0, 0);
+    Replace(p.Item(3009), "4");
+    for (const std::string& line : Journal()) CHECK_EQ(std::string("tsxGetCurrentSelection() -> null"), line);
+    CHECK_EQ(std::string("4"), p.Text(3009));
+    CHECK_EQ(std::string("2"), p.Text(3021));
+    // "get obj" parses the fields first, whether or not anything is selected.
+    SetWindowTextA(p.Item(3025), "x");
+    TakeDismissedBoxes();
+    SendMessageA(p.Item(3005), BM_CLICK, 0, 0);
+    CHECK_EQ(1u, TakeDismissedBoxes().size());
+}
+
+WINE_TEST(ReductionTogglesBetweenFullFieldRowsAndTitleStrip) {
+    OpenPanel p;
+    const int full = p.Height();
+    SendMessageA(p.Item(3006), BM_CLICK, 0, 0);
+    CHECK_EQ(117, p.Height());
+    SendMessageA(p.Item(3006), BM_CLICK, 0, 0);
+    CHECK_EQ(full, p.Height());
+    SendMessageA(p.Item(3007), BM_CLICK, 0, 0);
+    CHECK_EQ(14, p.Height());
+    SendMessageA(p.Item(3007), BM_CLICK, 0, 0);
+    CHECK_EQ(full, p.Height());
+    SendMessageA(p.Item(3006), BM_CLICK, 0, 0);
+    SendMessageA(p.Item(3007), BM_CLICK, 0, 0);  // restores rather than reducing further
+    CHECK_EQ(full, p.Height());
+}
+
+WINE_TEST(HidingKeepsPlaceContentsAndReduction) {
+    OpenPanel p;
+    Replace(p.Item(3009), "6");
+    SendMessageA(p.Item(3007), BM_CLICK, 0, 0);
+    RECT before{};
+    GetWindowRect(p.panel, &before);
+    SendMessageA(p.Item(3008), BM_CLICK, 0, 0);
+    CHECK(!IsWindowVisible(p.panel));
+    p.f.leftClick();
+    Pump();
+    CHECK(IsWindowVisible(p.panel));
+    RECT after{};
+    GetWindowRect(p.panel, &after);
+    CHECK_EQ(before.left, after.left);
+    CHECK_EQ(before.top, after.top);
+    CHECK_EQ(14, p.Height());
+    CHECK_EQ(std::string("6"), p.Text(3009));
+}
+
+WINE_TEST(AnyBarePointDragsThePanel) {
+    OpenPanel p;
+    RECT r{};
+    GetWindowRect(p.panel, &r);
+    const LRESULT title = SendMessageA(p.panel, WM_NCHITTEST, 0, MAKELPARAM(r.left + 40, r.top + 6));
+    CHECK_EQ(static_cast<LRESULT>(HTCAPTION), title);
+    const LRESULT bottom = SendMessageA(p.panel, WM_NCHITTEST, 0, MAKELPARAM(r.left + 5, r.bottom - 3));
+    CHECK_EQ(static_cast<LRESULT>(HTCAPTION), bottom);
+}
+
+WINE_TEST(PaintsGreyBackgroundCaptionStripAndFrame) {
+    OpenPanel p;
+    RedrawWindow(p.panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump(100);
+    RECT c{};
+    GetClientRect(p.panel, &c);
+    HDC dc = GetDC(p.panel);
+    const int w = c.right, h = c.bottom;
+    const COLORREF caption = GetSysColor(COLOR_ACTIVECAPTION);
+    CHECK(Near(RGB(191, 191, 191), GetPixel(dc, w / 2, 16)));   // below the strip, above the fields
+    CHECK(Near(caption, GetPixel(dc, 20, 10)));                  // strip, clear of text and buttons
+    CHECK_EQ(RGB(0, 0, 0), GetPixel(dc, w / 2, 12));             // line under the strip
+    CHECK_EQ(RGB(255, 255, 255), GetPixel(dc, 0, h / 2));        // left edge
+    CHECK_EQ(RGB(255, 255, 255), GetPixel(dc, w / 2, 0));        // top edge
+    CHECK_EQ(RGB(0, 0, 0), GetPixel(dc, w - 1, h / 2));          // right edge
+    CHECK_EQ(RGB(0, 0, 0), GetPixel(dc, w / 2, h - 1));          // bottom edge
+    ReleaseDC(p.panel, dc);
+}
