@@ -1,6 +1,7 @@
 #include "panel/TransformPanel_win.h"
 
 #include "controls/Gdi_win.h"
+#include "panel/ObjectRules.h"
 #include "panel/PanelGeometry.h"
 #include "plugin/Module_win.h"
 #include "plugin/PanelApp_win.h"
@@ -91,6 +92,8 @@ INT_PTR TransformPanel::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog();
+    case WM_DRAWITEM:
+        return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
     case WM_NOTIFY:
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, OnNotify(*reinterpret_cast<const NMHDR*>(lp)));
         return TRUE;
@@ -109,10 +112,30 @@ INT_PTR TransformPanel::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
 }
 
 void TransformPanel::AttachControls() {
+    rollFieldsButton.Attach(GetDlgItem(hwnd, IDC_ROLL_FIELDS));
+    rollTitleButton.Attach(GetDlgItem(hwnd, IDC_ROLL_TITLE));
+    hideButton.Attach(GetDlgItem(hwnd, IDC_HIDE));
     for (FloatSpin& spin : spins) {
         const int id = IDC_LOCATION_X_SPIN + 2 * static_cast<int>(&spin - spins);
         spin.Attach(GetDlgItem(hwnd, id));
     }
+    showAxesButton.Attach(GetDlgItem(hwnd, IDC_SHOW_AXES));
+    hideAxesButton.Attach(GetDlgItem(hwnd, IDC_HIDE_AXES));
+    unitButton.Attach(GetDlgItem(hwnd, IDC_UNIT));
+    coordsButton.Attach(GetDlgItem(hwnd, IDC_COORDS));
+}
+
+bool TransformPanel::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    OwnerDrawnButton* const controls[] = {&rollFieldsButton, &rollTitleButton, &hideButton,
+                                          &showAxesButton,   &hideAxesButton,  &unitButton,
+                                          &coordsButton};
+    for (OwnerDrawnButton* control : controls) {
+        if (control->Window() == item.hwndItem) {
+            control->DrawItem(item);
+            return true;
+        }
+    }
+    return false;
 }
 
 INT_PTR TransformPanel::OnInitDialog() {
@@ -122,6 +145,20 @@ INT_PTR TransformPanel::OnInitDialog() {
     const int x = ThePanelApp().GetProfileInt(kProfileSection, "PanelX", kDefaultPanelX);
     const int y = ThePanelApp().GetProfileInt(kProfileSection, "PanelY", kDefaultPanelY);
     SetWindowPos(hwnd, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
+
+    // The title-strip buttons own their bitmaps from here on.
+    struct TitleFaces {
+        TitleButton* button;
+        int face, pressed;
+    };
+    const TitleFaces faces[] = {{&hideButton, IDB_HIDE, IDB_HIDE_PRESSED},
+                                {&rollTitleButton, IDB_ROLL_TITLE, IDB_ROLL_TITLE_PRESSED},
+                                {&rollFieldsButton, IDB_ROLL_FIELDS, IDB_ROLL_FIELDS_PRESSED}};
+    for (const TitleFaces& t : faces) {
+        t.button->SetFaceBitmap(LoadBitmapA(ModuleInstance(), MAKEINTRESOURCEA(t.face)));
+        t.button->SetPressedBitmap(LoadBitmapA(ModuleInstance(), MAKEINTRESOURCEA(t.pressed)));
+        t.button->SetShowBorder(false);
+    }
 
     RECT client{};
     GetClientRect(hwnd, &client);
@@ -157,6 +194,9 @@ INT_PTR TransformPanel::OnInitDialog() {
             spin.SetRange(row.minimum, row.maximum, row.step);
         }
     }
+
+    showAxesButton.SetImage(ModuleInstance(), IDB_SHOW_AXES, RGB(255, 0, 255));
+    hideAxesButton.SetImage(ModuleInstance(), IDB_HIDE_AXES, RGB(255, 0, 255));
 
     ExchangeToMembers();
     void* object = tsxGetCurrentSelection();
@@ -204,7 +244,29 @@ void TransformPanel::OnCommand(int id, int code) {
         return;
     }
     if (code != BN_CLICKED) return;
+    if (id >= kFirstAnchor && id <= kLastAnchor) {
+        MoveAxesToAnchor(id);
+        return;
+    }
     switch (id) {
+    case IDC_COPY:
+        CopyObject();
+        break;
+    case IDC_SHOW_AXES:
+        ToggleAxes(1);
+        break;
+    case IDC_HIDE_AXES:
+        ToggleAxes(2);
+        break;
+    case IDC_UNIT:
+        ApplyUnit();
+        break;
+    case IDC_COORDS:
+        ApplyCoordinates();
+        break;
+    case IDC_POINT_AXES:
+        ReadPointSelection();
+        break;
     case IDC_GET_OBJECT:
         ReadObject();
         break;

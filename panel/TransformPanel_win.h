@@ -7,6 +7,9 @@
 #include <string>
 
 #include "controls/FloatSpin_win.h"
+#include "controls/ImageButton_win.h"
+#include "controls/MenuButton_win.h"
+#include "controls/TitleButton_win.h"
 #include "plugin/PanelListener.h"
 #include "plugin/host_records.h"
 
@@ -50,6 +53,7 @@ private:
     void OnPaint();
     void OnCommand(int id, int code);
     LRESULT OnNotify(const NMHDR& header);
+    bool OnDrawItem(const DRAWITEMSTRUCT& item);
     void ToggleReduction(int reducedHeight);
     void Hide();
     void CentreOverMainView();
@@ -68,11 +72,22 @@ private:
     void ApplyRotation();
     void ApplySize();
     void SetRowStep(int stepField);
+
+    // Object commands (ObjectCommands_win.cpp).
+    void MoveAxesToAnchor(int anchor);
+    void CopyObject();
+    void ToggleAxes(int toggles);
+    void ApplyUnit();
+    void ApplyCoordinates();
+    void ReadPointSelection();
     FloatSpin& Spin(int fieldId) { return spins[(fieldId - 3009) / 2]; }
 
     HWND hwnd = nullptr;
     PanelNotifier* notifier;
     bool rolledUp = false;
+    TitleButton rollFieldsButton;  // 3006
+    TitleButton rollTitleButton;   // 3007
+    TitleButton hideButton;        // 3008
     std::string title;
     WindowRef mainView;
     int savedHeight = 0;
@@ -83,7 +98,11 @@ private:
     Vector3 axesPosition{};
     Vector3 anchorSize{};
     int axisMode = 0;
+    ImageButton showAxesButton;  // 3050
+    ImageButton hideAxesButton;  // 3051
+    MenuButton unitButton;       // 3057
     Axes axesScratch{};
+    MenuButton coordsButton;  // 3058
 
     bool writingFields = false;  // change notifications are the exchange's own
     bool prompting = false;      // the number prompt is open

@@ -1,0 +1,113 @@
+// The panel's commands on the current object beyond the transform fields:
+// pivot anchors, copy, the axes display, units, coordinates and the
+// point-selection readout.
+
+#include <climits>
+
+#include "panel/ObjectRules.h"
+#include "panel/TransformPanel_win.h"
+#include "plugin/tsxapi.h"
+
+namespace {
+
+// A block of host memory, given back to the host when the command ends.
+class HostBlock {
+public:
+    explicit HostBlock(void* block) : block(block) {}
+    ~HostBlock() {
+        if (block) tsxFree(block);
+    }
+    HostBlock(const HostBlock&) = delete;
+    HostBlock& operator=(const HostBlock&) = delete;
+    void* Get() const { return block; }
+
+private:
+    void* block;
+};
+
+}  // namespace
+
+void TransformPanel::MoveAxesToAnchor(int anchor) {
+    ExchangeToMembers();
+    void* object = tsxGetCurrentSelection();
+    if (!object) return;
+    const AnchorKind kind = KindOfAnchor(anchor);
+    if (kind == AnchorKind::Face) tsxGNodeGetAxesPosition(object, &axesPosition);
+    BBox box;
+    tsxBBoxInit(&box);
+    tsxGNodeGetBBox(object, &box);
+    if (kind == AnchorKind::Centre) tsxGNodeGetSize(object, &anchorSize);
+    Vector3 point = AnchorPoint(anchor, box, axesPosition, anchorSize);
+    tsxMNodeSetAxesPosition(object, &point);
+    tsxCurrobjToggleAxes();
+    tsxSelectUp();
+    tsxSceneRefresh();
+    tsxSceneSetChanged(1);
+}
+
+void TransformPanel::CopyObject() {
+    if (!tsxGetCurrentSelection()) return;
+    tsxCurrobjCopy();
+}
+
+// Showing the axes toggles them once, hiding twice.
+void TransformPanel::ToggleAxes(int toggles) {
+    ExchangeToMembers();
+    if (!tsxGetCurrentSelection()) return;
+    for (int i = 0; i < toggles; ++i) tsxCurrobjToggleAxes();
+    tsxSelectUp();
+    tsxSceneRefresh();
+    tsxSceneSetChanged(1);
+}
+
+void TransformPanel::ApplyUnit() {
+    ExchangeToMembers();
+    // The host is never handed a null object, here as in every command.
+    void* object = tsxGetCurrentSelection();
+    if (!object) return;
+    bool latch = false;
+    const int code = UnitCodeForPosition(unitButton.GetSelection(), tsxGNodeGetUnits(object), latch);
+    if (latch) unitButton.SetButtonState(true);
+    tsxGNodeSetUnits(object, code);
+    tsxGNodeSetSize(object, &size);
+    tsxGNodeSetLocation(object, &location);
+    tsxSceneRefresh();
+    tsxSceneSetChanged(1);
+    ExchangeToFields();
+}
+
+void TransformPanel::ApplyCoordinates() {
+    ExchangeToMembers();
+    if (coordsButton.GetSelection() == 1) coordsButton.SetButtonState(true);
+    tsxSceneRefresh();
+    tsxSceneSetChanged(1);
+}
+
+void TransformPanel::ReadPointSelection() {
+    void* object = tsxGetCurrentSelection();
+    if (!object) return;
+    tsxPointsGetAxesPosition(&location);
+    tsxPointsGetAxesOrientation(&axesScratch);
+    tsxAxesToEuler(&axesScratch, &rotation);
+    {
+        // The vertex data is read as the host hands it out; nothing is
+        // derived from it yet, and the scratch block goes back at once.
+        const int vertices = tsxPolyhGetNbrVxs(object);
+        Matrix transform;
+        tsxPolyhGetVxTxmx(object, &transform);
+        tsxPolyhGetVxArray(object);
+        const int perVertex = static_cast<int>(sizeof(Vector3));
+        const bool fits = vertices > 0 && vertices <= INT_MAX / perVertex;
+        HostBlock scratch(fits ? tsxMalloc(vertices * perVertex) : nullptr);
+    }
+    tsxGNodeGetSize(object, &size);
+    const int faces = tsxPolyhGetUserSelectedFaces(tsxGetCurrentSelection(), nullptr);
+    if (faces <= 0) return;
+    {
+        HostBlock list(tsxCalloc(faces, 4));
+        if (list.Get())
+            tsxPolyhGetUserSelectedFaces(tsxGetCurrentSelection(), static_cast<int*>(list.Get()));
+    }
+    tsxGNodeGetSize(object, &size);
+    ExchangeToFields();
+}

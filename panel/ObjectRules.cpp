@@ -1,0 +1,76 @@
+#include "panel/ObjectRules.h"
+
+namespace {
+
+// Where each coordinate of an anchor comes from.
+enum Source : char { Min = 'n', Max = 'x', Axes = 'a', Centre = 'c' };
+
+struct Anchor {
+    Source x, y, z;
+};
+
+// X points toward the viewer, Y to the right, Z up: the minimum of an axis
+// is its back, left or bottom side.
+const Anchor kAnchors[] = {
+    {Min, Min, Max},           // 3030 cube, top back left
+    {Min, Max, Max},           // 3031 top back right
+    {Max, Min, Max},           // 3032 top front left
+    {Max, Max, Max},           // 3033 top front right
+    {Min, Min, Min},           // 3034 bottom back left
+    {Min, Max, Min},           // 3035 bottom back right
+    {Max, Min, Min},           // 3036 bottom front left
+    {Max, Max, Min},           // 3037 bottom front right
+    {Axes, Axes, Max},         // 3038 top face
+    {Min, Axes, Axes},         // 3039 back face
+    {Axes, Max, Axes},         // 3040 right face
+    {Axes, Min, Axes},         // 3041 left face
+    {Max, Axes, Axes},         // 3042 front face
+    {Axes, Axes, Min},         // 3043 bottom face
+    {Centre, Centre, Centre},  // 3044 centre
+};
+
+float Coordinate(Source source, float min, float max, float axes, float size) {
+    switch (source) {
+    case Min:
+        return min;
+    case Max:
+        return max;
+    case Axes:
+        return axes;
+    case Centre:
+        return static_cast<float>(size / 2.0 + min);
+    }
+    return 0.0f;
+}
+
+}  // namespace
+
+AnchorKind KindOfAnchor(int id) {
+    if (id >= 3030 && id <= 3037) return AnchorKind::Corner;
+    if (id == 3044) return AnchorKind::Centre;
+    return AnchorKind::Face;
+}
+
+Vector3 AnchorPoint(int id, const BBox& box, const Vector3& axesPosition, const Vector3& size) {
+    const Anchor& a = kAnchors[id - kFirstAnchor];
+    return {Coordinate(a.x, box.min.x, box.max.x, axesPosition.x, size.x),
+            Coordinate(a.y, box.min.y, box.max.y, axesPosition.y, size.y),
+            Coordinate(a.z, box.min.z, box.max.z, axesPosition.z, size.z)};
+}
+
+int UnitCodeForPosition(int position, int currentCode, bool& latch) {
+    latch = position == 1 || position == 3 || position == 5 || position == 7;
+    switch (position) {
+    case 0:
+        return 4;
+    case 2:
+        return 5;
+    case 4:
+        return 6;
+    case 6:
+        return 7;
+    case 8:
+        return 8;
+    }
+    return currentCode;
+}

@@ -1,0 +1,24 @@
+// Arithmetic of the object commands, apart from Win32: where each anchor
+// button puts the object's axes, and which unit code a menu position picks.
+#pragma once
+
+#include "plugin/host_records.h"
+
+constexpr int kFirstAnchor = 3030;
+constexpr int kLastAnchor = 3044;
+
+enum class AnchorKind { Corner, Face, Centre };
+
+// Kind of anchor button `id` (kFirstAnchor .. kLastAnchor): corners take
+// every coordinate from the box, faces keep two coordinates of the current
+// axes position, the centre adds half the host's size to the box's minimum.
+AnchorKind KindOfAnchor(int id);
+
+// The new axes position for anchor `id`.
+Vector3 AnchorPoint(int id, const BBox& box, const Vector3& axesPosition, const Vector3& size);
+
+// The unit code the unit command passes on for a menu position: the even
+// positions 0 to 8 choose codes 4 to 8, every other position keeps the
+// object's own code. `latch` tells whether the button is to be shown pushed
+// (the odd positions 1 to 7).
+int UnitCodeForPosition(int position, int currentCode, bool& latch);
