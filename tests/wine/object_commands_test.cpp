@@ -1,0 +1,191 @@
+// The panel's object commands through real button clicks: pivot anchors,
+// copy, the axes display, units, coordinates and the point-selection readout.
+#include "harness.h"
+
+using namespace harness;
+
+namespace {
+
+struct OpenPanel {
+    OpenPanel() {
+        f.leftClick();
+        Pump();
+        panel = f.Panel();
+        standinJournalClear();
+    }
+    HWND Item(int id) const { return GetDlgItem(panel, id); }
+    void Click(int id) const { SendMessageA(Item(id), BM_CLICK, 0, 0); }
+    std::string Text(int id) const {
+        char text[256] = {};
+        GetWindowTextA(Item(id), text, sizeof text);
+        return text;
+    }
+    ModuleFixture f;
+    HWND panel = nullptr;
+};
+
+StandinObject Cube() {
+    StandinObject cube{};
+    standinGetObject(standinObjectAt(0), &cube);
+    return cube;
+}
+
+std::string Vec(const Vector3& v) {
+    char text[96];
+    snprintf(text, sizeof text, "{%g, %g, %g}", v.x, v.y, v.z);
+    return text;
+}
+
+const std::vector<std::string> kAfterMove = {"tsxCurrobjToggleAxes()", "tsxSelectUp()",
+                                             "tsxSceneRefresh()", "tsxSceneSetChanged(1)"};
+
+}  // namespace
+
+WINE_TEST(CornerAnchorsMoveTheAxesToTheBoxCorners) {
+    OpenPanel p;
+    StandinObject cube = Cube();
+    cube.location = {1, 2, 3};
+    cube.size = {2, 4, 6};
+    standinSetObject(standinObjectAt(0), &cube);
+    p.Click(3034);
+    std::vector<std::string> expected = {"tsxGetCurrentSelection() -> #1", "tsxBBoxInit() -> {{0, 0, 0}, {0, 0, 0}}",
+                                         "tsxGNodeGetBBox(#1) -> {{0, 0, 0}, {2, 4, 6}}",
+                                         "tsxMNodeSetAxesPosition(#1, {0, 0, 0})"};
+    expected.insert(expected.end(), kAfterMove.begin(), kAfterMove.end());
+    const std::vector<std::string> journal = Journal();
+    CHECK_EQ(expected.size(), journal.size());
+    CHECK_EQ(std::string("tsxMNodeSetAxesPosition(#1, {0, 0, 0})"), journal.at(3));
+    CHECK_EQ(std::string("{0, 0, 0}"), Vec(Cube().axesPosition));
+    p.Click(3033);
+    CHECK_EQ(std::string("{2, 4, 6}"), Vec(Cube().axesPosition));
+    p.Click(3033);  // the same anchor twice: same place, marked changed again
+    CHECK_EQ(std::string("{2, 4, 6}"), Vec(Cube().axesPosition));
+    CHECK_EQ(3u, JournalCalls("tsxSceneSetChanged(1)").size());
+    CHECK_EQ(3u, JournalCalls("tsxCurrobjToggleAxes").size());
+    CHECK(BST_CHECKED == SendMessageA(p.Item(3033), BM_GETCHECK, 0, 0));
+    CHECK(BST_UNCHECKED == SendMessageA(p.Item(3034), BM_GETCHECK, 0, 0));
+}
+
+WINE_TEST(FaceAndCentreAnchorsUseTheAxesAndTheHostSize) {
+    OpenPanel p;  // the cube: centred at the origin, size 2
+    p.Click(3044);
+    CHECK_EQ(std::string("{0, 0, 0}"), Vec(Cube().axesPosition));
+    CHECK_EQ(1u, JournalCalls("tsxGNodeGetSize(#1)").size());
+    CHECK(JournalCalls("tsxGNodeGetAxesPosition").empty());
+    p.Click(3038);  // top face from the centre: the face's centre
+    CHECK_EQ(std::string("{0, 0, 1}"), Vec(Cube().axesPosition));
+    CHECK_EQ(1u, JournalCalls("tsxGNodeGetAxesPosition(#1)").size());
+    p.Click(3036);
+    p.Click(3038);  // from a corner: the corner straight above
+    CHECK_EQ(std::string("{1, -1, 1}"), Vec(Cube().axesPosition));
+}
+
+WINE_TEST(AnchorsWithNothingSelectedOnlyMoveTheRadioCheck) {
+    OpenPanel p;
+    standinSelect(nullptr);
+    p.Click(3040);
+    CHECK_EQ(std::vector<std::string>{"tsxGetCurrentSelection() -> null"}, Journal());
+    CHECK(BST_CHECKED == SendMessageA(p.Item(3040), BM_GETCHECK, 0, 0));
+}
+
+WINE_TEST(CopyCallsTheHostsCopyAndNothingElse) {
+    OpenPanel p;
+    const int before = standinObjectCount();
+    p.Click(3048);
+    CHECK_EQ((std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxCurrobjCopy()"}), Journal());
+    CHECK_EQ(before + 1, standinObjectCount());
+    standinSelect(nullptr);
+    standinJournalClear();
+    p.Click(3048);
+    CHECK_EQ(std::vector<std::string>{"tsxGetCurrentSelection() -> null"}, Journal());
+}
+
+WINE_TEST(ShowAxesTogglesOnceAndHideTwice) {
+    OpenPanel p;
+    const int shown = Cube().axesVisible;
+    p.Click(3050);
+    CHECK_EQ((std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxCurrobjToggleAxes()",
+                                       "tsxSelectUp()", "tsxSceneRefresh()", "tsxSceneSetChanged(1)"}),
+             Journal());
+    CHECK_EQ(!shown, Cube().axesVisible != 0);
+    standinJournalClear();
+    p.Click(3051);
+    CHECK_EQ(2u, JournalCalls("tsxCurrobjToggleAxes()").size());
+    CHECK_EQ(1u, JournalCalls("tsxSceneSetChanged(1)").size());
+    standinSelect(nullptr);
+    standinJournalClear();
+    p.Click(3050);
+    p.Click(3051);
+    CHECK_EQ(2u, Journal().size());
+}
+
+WINE_TEST(UnitCommandReappliesSizeAndLocationWithTheObjectsCode) {
+    OpenPanel p;
+    StandinObject cube = Cube();
+    cube.units = 6;
+    standinSetObject(standinObjectAt(0), &cube);
+    standinJournalClear();
+    SendMessageA(p.panel, WM_COMMAND, MAKEWPARAM(3057, BN_CLICKED), reinterpret_cast<LPARAM>(p.Item(3057)));
+    CHECK_EQ((std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxGNodeGetUnits(#1) -> 6",
+                                       "tsxGNodeSetUnits(#1, 6)", "tsxGNodeSetSize(#1, {2, 2, 2})",
+                                       "tsxGNodeSetLocation(#1, {0, 0, 0})", "tsxSceneRefresh()",
+                                       "tsxSceneSetChanged(1)"}),
+             Journal());
+    // Never hands the host a null object.
+    standinSelect(nullptr);
+    standinJournalClear();
+    SendMessageA(p.panel, WM_COMMAND, MAKEWPARAM(3057, BN_CLICKED), reinterpret_cast<LPARAM>(p.Item(3057)));
+    CHECK_EQ(std::vector<std::string>{"tsxGetCurrentSelection() -> null"}, Journal());
+}
+
+WINE_TEST(CoordinatesCommandAlwaysRefreshesAndMarksChanged) {
+    OpenPanel p;
+    standinSelect(nullptr);
+    SendMessageA(p.panel, WM_COMMAND, MAKEWPARAM(3058, BN_CLICKED), reinterpret_cast<LPARAM>(p.Item(3058)));
+    CHECK_EQ((std::vector<std::string>{"tsxSceneRefresh()", "tsxSceneSetChanged(1)"}), Journal());
+}
+
+WINE_TEST(PointReadoutFillsTheFieldsWhenFacesAreSelected) {
+    OpenPanel p;
+    const Vector3 position = {4, 5, 6};
+    const Vector3 euler = {0, 0, 45};
+    standinSetPointAxes(&position, &euler);
+    StandinObject cube = Cube();
+    cube.selectedFaces = 2;
+    standinSetObject(standinObjectAt(0), &cube);
+    SendMessageA(p.panel, WM_COMMAND, MAKEWPARAM(3065, BN_CLICKED), reinterpret_cast<LPARAM>(p.Item(3065)));
+    CHECK_EQ(std::string("4"), p.Text(3009));
+    CHECK_EQ(std::string("6"), p.Text(3013));
+    CHECK_EQ(std::string("45"), p.Text(3019));
+    CHECK_EQ(std::string("2"), p.Text(3021));
+    CHECK(JournalCalls("tsxGNodeSet").empty());
+    CHECK(JournalCalls("tsxSceneSetChanged").empty());
+    CHECK(JournalCalls("tsxSceneRefresh").empty());
+    CHECK_EQ(1u, JournalCalls("tsxCalloc(2, 4)").size());
+    CHECK_EQ(0, standinBlocksOutstanding());
+}
+
+WINE_TEST(PointReadoutWithoutSelectedFacesLeavesTheFields) {
+    OpenPanel p;
+    const Vector3 position = {4, 5, 6};
+    const Vector3 euler = {0, 0, 45};
+    standinSetPointAxes(&position, &euler);
+    SendMessageA(p.panel, WM_COMMAND, MAKEWPARAM(3065, BN_CLICKED), reinterpret_cast<LPARAM>(p.Item(3065)));
+    CHECK_EQ(std::string("0"), p.Text(3009));
+    CHECK(JournalCalls("tsxCalloc").empty());
+    CHECK_EQ(0, standinBlocksOutstanding());
+    // When the host gives no block the face list is skipped, the rest runs.
+    StandinObject cube = Cube();
+    cube.selectedFaces = 3;
+    standinSetObject(standinObjectAt(0), &cube);
+    standinSetAllocFails(1);
+    SendMessageA(p.panel, WM_COMMAND, MAKEWPARAM(3065, BN_CLICKED), reinterpret_cast<LPARAM>(p.Item(3065)));
+    standinSetAllocFails(0);
+    CHECK_EQ(std::string("4"), p.Text(3009));
+    CHECK(JournalCalls("tsxFree").size() <= 1u);
+    CHECK_EQ(0, standinBlocksOutstanding());
+    standinSelect(nullptr);
+    standinJournalClear();
+    SendMessageA(p.panel, WM_COMMAND, MAKEWPARAM(3065, BN_CLICKED), reinterpret_cast<LPARAM>(p.Item(3065)));
+    CHECK_EQ(std::vector<std::string>{"tsxGetCurrentSelection() -> null"}, Journal());
+}
