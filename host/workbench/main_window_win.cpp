@@ -74,14 +74,16 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CREATE: OnCreate(); return 0;
     case WM_SIZE: OnSize(LOWORD(lp), HIWORD(lp)); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return 0;
-    case WM_DESTROY:
-        // Nothing may call into this object once it is gone.
-        standinSetListener(nullptr, nullptr);
-        standinSetMainView(nullptr);
-        PostQuitMessage(0);
-        return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+void MainWindow::OnDestroy() {
+    // Nothing may call into this object once it is gone.
+    standinSetListener(nullptr, nullptr);
+    standinSetMainView(nullptr);
+    PostQuitMessage(0);
 }
 
 void MainWindow::OnSize(int width, int height) {

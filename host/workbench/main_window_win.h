@@ -44,6 +44,7 @@ public:
 private:
     static void __cdecl OnHostCall(const char* line, void* context);
     void OnCreate();
+    void OnDestroy();
     void OnSize(int width, int height);
     void OnCommand(int id, int code);
     void ShowModule();

@@ -82,12 +82,7 @@ LRESULT ToolStrip::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN: OnButtonDown({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
     case WM_LBUTTONUP: OnButtonUp({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
     case WM_RBUTTONUP: OnRightButtonUp({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
-    case WM_CAPTURECHANGED:
-        if (pressed) {
-            pressed = false;
-            InvalidateRect(hwnd, nullptr, TRUE);
-        }
-        return 0;
+    case WM_CAPTURECHANGED: OnCaptureLost(); return 0;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
@@ -102,9 +97,14 @@ void ToolStrip::OnButtonDown(POINT at) {
 void ToolStrip::OnButtonUp(POINT at) {
     if (!pressed) return;
     ReleaseCapture();  // clears `pressed` through WM_CAPTURECHANGED
+    OnCaptureLost();
+    if (OverIcon(at) && onLeftClick) onLeftClick();
+}
+
+void ToolStrip::OnCaptureLost() {
+    if (!pressed) return;
     pressed = false;
     InvalidateRect(hwnd, nullptr, TRUE);
-    if (OverIcon(at) && onLeftClick) onLeftClick();
 }
 
 void ToolStrip::OnRightButtonUp(POINT at) {

@@ -39,6 +39,7 @@ private:
     void OnButtonDown(POINT at);
     void OnButtonUp(POINT at);
     void OnRightButtonUp(POINT at);
+    void OnCaptureLost();
     void UpdateTooltip();
     bool OverIcon(POINT at) const;
 
