@@ -7,11 +7,16 @@ const DemoStep kDemoScript[] = {
     {DemoAction::LeftClick, 0, nullptr, "open the panel"},
     {DemoAction::Pump, 500, nullptr, "let the panel paint"},
     {DemoAction::Screenshot, 0, "01-panel-open.bmp", "panel open over the main view"},
+    {DemoAction::TypeInPanel, 0, "7.5", "move the cube to the right by typing its location Y", 3011},
+    {DemoAction::SpinUp, 0, nullptr, "step location Y up by the spin", 3011},
+    {DemoAction::TypeInPanel, 0, "30", "turn the cube about Z", 3019},
+    {DemoAction::Pump, 300, nullptr, "let the view repaint"},
+    {DemoAction::Screenshot, 0, "02-object-edited.bmp", "the cube moved by a typed value and a spin step"},
     {DemoAction::RightClick, 0, nullptr, "right click while active"},
     {DemoAction::Deactivate, 0, nullptr, "end the activation"},
     {DemoAction::LeftClick, 0, nullptr, "activate again"},
     {DemoAction::Pump, 500, nullptr, "let the panels paint"},
-    {DemoAction::Screenshot, 0, "02-after-reactivation.bmp", "after deactivation and a new activation"},
+    {DemoAction::Screenshot, 0, "03-after-reactivation.bmp", "after deactivation and a new activation"},
     {DemoAction::WriteJournal, 0, "journal.txt", "every host call of the session"},
 };
 const size_t kDemoScriptLength = sizeof kDemoScript / sizeof kDemoScript[0];
@@ -25,6 +30,8 @@ const char* DemoActionName(DemoAction action) {
     case DemoAction::Pump: return "pump";
     case DemoAction::Screenshot: return "screenshot";
     case DemoAction::WriteJournal: return "journal";
+    case DemoAction::TypeInPanel: return "type";
+    case DemoAction::SpinUp: return "spin up";
     }
     return "?";
 }

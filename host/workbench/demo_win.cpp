@@ -1,6 +1,7 @@
 #include "host/workbench/demo_win.h"
 
 #include <cstring>
+#include <utility>
 #include <fstream>
 
 #include "host/standin.h"
@@ -106,6 +107,28 @@ bool DemoRunner::WriteJournal(const std::string& path, std::string* error) const
     return true;
 }
 
+namespace {
+
+BOOL CALLBACK FindPanel(HWND candidate, LPARAM lp) {
+    auto* search = reinterpret_cast<std::pair<HWND, HWND>*>(lp);
+    if (GetWindow(candidate, GW_OWNER) == search->first && IsWindowVisible(candidate) &&
+        (GetWindowLongA(candidate, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+        search->second = candidate;
+        return FALSE;  // the topmost one
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+// The module's panel that is on top: a tool window owned by the main view,
+// which as a pop-up is owned by the view's top-level window.
+HWND DemoRunner::LatestPanel(MainWindow& window) {
+    std::pair<HWND, HWND> search(GetAncestor(window.View(), GA_ROOT), nullptr);
+    EnumThreadWindows(GetCurrentThreadId(), FindPanel, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
 int DemoRunner::Run(MainWindow& window, const ModuleLink& module) {
     int exitCode = 0;
     PumpFor(200);  // the workbench paints before the module comes in
@@ -131,6 +154,24 @@ int DemoRunner::Run(MainWindow& window, const ModuleLink& module) {
             if (!CaptureScreenArea(area, OutPath(step.file), &error)) {
                 Note("error: " + error);
                 exitCode = 3;
+            }
+            break;
+        }
+        case DemoAction::TypeInPanel:
+        case DemoAction::SpinUp: {
+            HWND field = GetDlgItem(LatestPanel(window), step.control);
+            if (!field) {
+                Note("error: no panel field " + std::to_string(step.control));
+                exitCode = 3;
+                break;
+            }
+            if (step.action == DemoAction::SpinUp) {
+                SendMessageA(field, WM_KEYDOWN, VK_UP, 1);
+                SendMessageA(field, WM_KEYUP, VK_UP, 0xC0000001);
+            } else {
+                SendMessageA(field, EM_SETSEL, 0, -1);
+                for (const char* c = step.file; *c; ++c)
+                    SendMessageA(field, WM_CHAR, static_cast<unsigned char>(*c), 1);
             }
             break;
         }

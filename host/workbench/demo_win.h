@@ -33,6 +33,7 @@ private:
     std::string OutPath(const char* file) const;
     bool WriteJournal(const std::string& path, std::string* error) const;
     void WriteRecord(const ModuleLink& module);
+    static HWND LatestPanel(MainWindow& window);
     static void CALLBACK WatchMessageBoxes(HWND, UINT, UINT_PTR, DWORD);
     static BOOL CALLBACK DismissIfMessageBox(HWND window, LPARAM);
 
