@@ -316,12 +316,13 @@ int main() {
             test.function();
         } catch (const Abort&) {
         }
+        const DWORD elapsed = GetTickCount() - testStarted;
         if (failures == before) {
             ++passed;
-            std::printf("ok      %s\n", test.name);
+            std::printf("ok      %s (%lu ms)\n", test.name, static_cast<unsigned long>(elapsed));
         } else {
             ++failed;
-            std::printf("FAILED  %s\n", test.name);
+            std::printf("FAILED  %s (%lu ms)\n", test.name, static_cast<unsigned long>(elapsed));
         }
         std::fflush(stdout);
     }

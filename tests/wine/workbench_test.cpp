@@ -159,7 +159,8 @@ WINE_TEST(DemoLeavesReportScreenshotsAndJournal) {
     CHECK(Contains(report, "result: ok\n"));
     CHECK(!Contains(report, "error:"));
     CheckScreenshot(out + "01-panel-open.bmp");
-    CheckScreenshot(out + "02-after-reactivation.bmp");
+    CheckScreenshot(out + "02-object-edited.bmp");
+    CheckScreenshot(out + "03-after-reactivation.bmp");
 
     // Two activations, each opening a panel under the main view.
     std::string journal = ReadFile(out + "journal.txt");
@@ -170,6 +171,9 @@ WINE_TEST(DemoLeavesReportScreenshotsAndJournal) {
     }
     CHECK_EQ(2u, views);
     CHECK(Contains(journal, "tsxGetTSDir(0) -> \""));
+    // The typed location and the spin step above it reached the host.
+    CHECK(Contains(journal, "tsxGNodeSetLocation(#1, {0, 7.5, 0})\n"));
+    CHECK(Contains(journal, "tsxGNodeSetLocation(#1, {0, 7.6, 0})\n"));
 }
 
 WINE_TEST(MissingModuleIsReportedByName) {
