@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -105,6 +106,33 @@ TEST_F(BuiltModuleTest, CarriesThePanelTemplateAndTheCreditLine) {
     EXPECT_EQ(166, dialog[24] | dialog[25] << 8);
     // String 2002 lives in block 2002 / 16 + 1 = 126.
     EXPECT_FALSE(module.Resource(6, 2002 / 16 + 1).empty());
+}
+
+TEST_F(BuiltModuleTest, CarriesEveryBitmapAtItsSizeAndDepth) {
+    PeImage module(kBuild + "/ortolan.tsx");
+    ASSERT_TRUE(module.Valid());
+    struct Expected {
+        std::uint32_t id;
+        int width, height, bits;
+    };
+    const Expected bitmaps[] = {
+        {2001, 32, 32, 24},  {2005, 11, 11, 24},   {2006, 11, 11, 4},    {2007, 11, 11, 24},
+        {2008, 11, 11, 24},  {2009, 32, 32, 24},   {2011, 11, 11, 24},   {2012, 301, 133, 24},
+        {2015, 250, 109, 24}, {2020, 11, 11, 4},   {2021, 250, 109, 24}, {2022, 30, 16, 8},
+        {2023, 30, 16, 8},   {2025, 15, 12, 4},
+    };
+    for (const Expected& e : bitmaps) {
+        // A bitmap resource is a BITMAPINFOHEADER followed by colours and bits.
+        const auto data = module.Resource(2, e.id);
+        ASSERT_GE(data.size(), 40u) << "bitmap " << e.id << " missing";
+        auto i32 = [&](std::size_t at) {
+            return static_cast<std::int32_t>(data[at] | data[at + 1] << 8 | data[at + 2] << 16 |
+                                             static_cast<std::uint32_t>(data[at + 3]) << 24);
+        };
+        EXPECT_EQ(e.width, i32(4)) << "bitmap " << e.id;
+        EXPECT_EQ(e.height, std::abs(i32(8))) << "bitmap " << e.id;
+        EXPECT_EQ(e.bits, data[14] | data[15] << 8) << "bitmap " << e.id;
+    }
 }
 
 }  // namespace

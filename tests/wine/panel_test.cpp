@@ -348,3 +348,42 @@ WINE_TEST(PaintsGreyBackgroundCaptionStripAndFrame) {
     CHECK_EQ(RGB(0, 0, 0), GetPixel(dc, w / 2, h - 1));          // bottom edge
     ReleaseDC(p.panel, dc);
 }
+
+WINE_TEST(PictureAndLabelsPassPressesThroughToThePanel) {
+    OpenPanel p;
+    RECT r{};
+    GetWindowRect(p.panel, &r);
+    // A bare spot of the box picture (between the cube and the triad) and
+    // the "Y" column label: the window under the point is the panel itself,
+    // so a press there drags it.
+    HWND picture = nullptr;
+    for (HWND child = GetWindow(p.panel, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[16] = {};
+        GetClassNameA(child, cls, sizeof cls);
+        if (lstrcmpiA(cls, "Static") == 0 && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
+            picture = child;
+    }
+    REQUIRE(picture != nullptr);
+    RECT pic{};
+    GetWindowRect(picture, &pic);
+    const POINT bare = {pic.left + (pic.right - pic.left) * 45 / 100, pic.bottom - 12};
+    CHECK_EQ(p.panel, WindowFromPoint(bare));
+    CHECK_EQ(static_cast<LRESULT>(HTCAPTION), SendMessageA(p.panel, WM_NCHITTEST, 0, MAKELPARAM(bare.x, bare.y)));
+    RECT field{};
+    GetWindowRect(p.Item(3011), &field);
+    const POINT label = {field.left + 20, field.top - 6};  // the "Y" label above location Y
+    CHECK_EQ(p.panel, WindowFromPoint(label));
+}
+
+WINE_TEST(TheWindowMenusCloseHidesThePanel) {
+    OpenPanel p;
+    CHECK(GetWindowLongA(p.panel, GWL_STYLE) & WS_SYSMENU);
+    CHECK(GetSystemMenu(p.panel, FALSE) != nullptr);
+    SendMessageA(p.panel, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+    CHECK(IsWindow(p.panel));
+    CHECK(!IsWindowVisible(p.panel));
+    CHECK(Journal().empty());
+    DWORD stored = 0;
+    CHECK(!ReadProfile("PanelX", stored));  // hiding writes no profile
+}
