@@ -299,6 +299,26 @@ HWND ModuleFixture::Panel() const {
     return panels.front();
 }
 
+OpenedPanel::OpenedPanel() {
+    f.leftClick();
+    Pump();
+    panel = f.Panel();
+    standinJournalClear();
+}
+
+std::string OpenedPanel::Text(int id) const {
+    HWND item = Item(id);
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(item)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(item, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+int OpenedPanel::Height() const {
+    RECT r{};
+    GetWindowRect(panel, &r);
+    return r.bottom - r.top;
+}
+
 }  // namespace harness
 
 int main() {

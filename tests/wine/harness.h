@@ -91,6 +91,19 @@ public:
     HWND Panel() const;  // the one panel; fails the test unless there is exactly one
 };
 
+// The module opened with the default scene (object #1 "Cube" at the origin,
+// size 2, 2, 2, selected) and its panel shown; the journal starts empty.
+struct OpenedPanel {
+    OpenedPanel();
+    HWND Item(int id) const { return GetDlgItem(panel, id); }
+    void Click(int id) const { SendMessageA(Item(id), BM_CLICK, 0, 0); }
+    std::string Text(int id) const;
+    int Height() const;
+
+    ModuleFixture f;
+    HWND panel = nullptr;
+};
+
 }  // namespace harness
 
 #define WINE_TEST(name)                                              \

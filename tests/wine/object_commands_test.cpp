@@ -6,24 +6,6 @@ using namespace harness;
 
 namespace {
 
-struct OpenPanel {
-    OpenPanel() {
-        f.leftClick();
-        Pump();
-        panel = f.Panel();
-        standinJournalClear();
-    }
-    HWND Item(int id) const { return GetDlgItem(panel, id); }
-    void Click(int id) const { SendMessageA(Item(id), BM_CLICK, 0, 0); }
-    std::string Text(int id) const {
-        char text[256] = {};
-        GetWindowTextA(Item(id), text, sizeof text);
-        return text;
-    }
-    ModuleFixture f;
-    HWND panel = nullptr;
-};
-
 StandinObject Cube() {
     StandinObject cube{};
     standinGetObject(standinObjectAt(0), &cube);
@@ -42,7 +24,7 @@ const std::vector<std::string> kAfterMove = {"tsxCurrobjToggleAxes()", "tsxSelec
 }  // namespace
 
 WINE_TEST(CornerAnchorsMoveTheAxesToTheBoxCorners) {
-    OpenPanel p;
+    OpenedPanel p;
     StandinObject cube = Cube();
     cube.location = {1, 2, 3};
     cube.size = {2, 4, 6};
@@ -67,7 +49,7 @@ WINE_TEST(CornerAnchorsMoveTheAxesToTheBoxCorners) {
 }
 
 WINE_TEST(FaceAndCentreAnchorsUseTheAxesAndTheHostSize) {
-    OpenPanel p;  // the cube: centred at the origin, size 2
+    OpenedPanel p;  // the cube: centred at the origin, size 2
     p.Click(3044);
     CHECK_EQ(std::string("{0, 0, 0}"), Vec(Cube().axesPosition));
     CHECK_EQ(1u, JournalCalls("tsxGNodeGetSize(#1)").size());
@@ -81,7 +63,7 @@ WINE_TEST(FaceAndCentreAnchorsUseTheAxesAndTheHostSize) {
 }
 
 WINE_TEST(AnchorsWithNothingSelectedOnlyMoveTheRadioCheck) {
-    OpenPanel p;
+    OpenedPanel p;
     standinSelect(nullptr);
     p.Click(3040);
     CHECK_EQ(std::vector<std::string>{"tsxGetCurrentSelection() -> null"}, Journal());
@@ -89,7 +71,7 @@ WINE_TEST(AnchorsWithNothingSelectedOnlyMoveTheRadioCheck) {
 }
 
 WINE_TEST(CopyCallsTheHostsCopyAndNothingElse) {
-    OpenPanel p;
+    OpenedPanel p;
     const int before = standinObjectCount();
     p.Click(3048);
     CHECK_EQ((std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxCurrobjCopy()"}), Journal());
@@ -101,7 +83,7 @@ WINE_TEST(CopyCallsTheHostsCopyAndNothingElse) {
 }
 
 WINE_TEST(ShowAxesTogglesOnceAndHideTwice) {
-    OpenPanel p;
+    OpenedPanel p;
     const int shown = Cube().axesVisible;
     p.Click(3050);
     CHECK_EQ((std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxCurrobjToggleAxes()",
@@ -120,7 +102,7 @@ WINE_TEST(ShowAxesTogglesOnceAndHideTwice) {
 }
 
 WINE_TEST(UnitCommandReappliesSizeAndLocationWithTheObjectsCode) {
-    OpenPanel p;
+    OpenedPanel p;
     StandinObject cube = Cube();
     cube.units = 6;
     standinSetObject(standinObjectAt(0), &cube);
@@ -139,14 +121,14 @@ WINE_TEST(UnitCommandReappliesSizeAndLocationWithTheObjectsCode) {
 }
 
 WINE_TEST(CoordinatesCommandAlwaysRefreshesAndMarksChanged) {
-    OpenPanel p;
+    OpenedPanel p;
     standinSelect(nullptr);
     SendMessageA(p.panel, WM_COMMAND, MAKEWPARAM(3058, BN_CLICKED), reinterpret_cast<LPARAM>(p.Item(3058)));
     CHECK_EQ((std::vector<std::string>{"tsxSceneRefresh()", "tsxSceneSetChanged(1)"}), Journal());
 }
 
 WINE_TEST(PointReadoutFillsTheFieldsWhenFacesAreSelected) {
-    OpenPanel p;
+    OpenedPanel p;
     const Vector3 position = {4, 5, 6};
     const Vector3 euler = {0, 0, 45};
     standinSetPointAxes(&position, &euler);
@@ -166,7 +148,7 @@ WINE_TEST(PointReadoutFillsTheFieldsWhenFacesAreSelected) {
 }
 
 WINE_TEST(PointReadoutWithoutSelectedFacesLeavesTheFields) {
-    OpenPanel p;
+    OpenedPanel p;
     const Vector3 position = {4, 5, 6};
     const Vector3 euler = {0, 0, 45};
     standinSetPointAxes(&position, &euler);

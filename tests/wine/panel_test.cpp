@@ -10,30 +10,6 @@ using namespace harness;
 
 namespace {
 
-// The module opened with the default scene: object #1 "Cube" at the origin,
-// size 2, 2, 2, selected. The journal starts empty after the panel is open.
-struct OpenPanel {
-    OpenPanel() {
-        f.leftClick();
-        Pump();
-        panel = f.Panel();
-        standinJournalClear();
-    }
-    HWND Item(int id) const { return GetDlgItem(panel, id); }
-    std::string Text(int id) const {
-        char text[256] = {};
-        GetWindowTextA(Item(id), text, sizeof text);
-        return text;
-    }
-    int Height() const {
-        RECT r{};
-        GetWindowRect(panel, &r);
-        return r.bottom - r.top;
-    }
-    ModuleFixture f;
-    HWND panel = nullptr;
-};
-
 void SelectAll(HWND edit) { SendMessageA(edit, EM_SETSEL, 0, -1); }
 
 void Type(HWND edit, const char* text) {
@@ -104,7 +80,7 @@ WINE_TEST(WithNothingSelectedOpeningMakesNoObjectCall) {
 }
 
 WINE_TEST(TypingAppliesTheWholeVectorAfterEveryKeystroke) {
-    OpenPanel p;
+    OpenedPanel p;
     Replace(p.Item(3009), "1.5");
     CHECK_EQ(Join({Apply("tsxGNodeSetLocation(#1, {1, 0, 0})"), Apply("tsxGNodeSetLocation(#1, {1, 0, 0})"),
                    Apply("tsxGNodeSetLocation(#1, {1.5, 0, 0})")}),
@@ -115,7 +91,7 @@ WINE_TEST(TypingAppliesTheWholeVectorAfterEveryKeystroke) {
 }
 
 WINE_TEST(RotationAndSizeEditsTurnAndResizeTheObject) {
-    OpenPanel p;
+    OpenedPanel p;
     Replace(p.Item(3017), "9");
     CHECK_EQ(Apply("tsxGNodeSetRotation(#1, {0, 9, 0})"), Journal());
     standinJournalClear();
@@ -126,7 +102,7 @@ WINE_TEST(RotationAndSizeEditsTurnAndResizeTheObject) {
 }
 
 WINE_TEST(ArrowKeysInAFieldStepItsValueAndApplyIt) {
-    OpenPanel p;
+    OpenedPanel p;
     Key(p.Item(3011), VK_UP);
     CHECK_EQ(std::string("0.100"), p.Text(3011));
     CHECK_EQ(Apply("tsxGNodeSetLocation(#1, {0, 0.1, 0})"), Journal());
@@ -138,7 +114,7 @@ WINE_TEST(ArrowKeysInAFieldStepItsValueAndApplyIt) {
 }
 
 WINE_TEST(MousePressOnTheSpinArrowsSteps) {
-    OpenPanel p;
+    OpenedPanel p;
     HWND spin = p.Item(3022);  // size X, value 2
     RECT r{};
     GetClientRect(spin, &r);
@@ -152,7 +128,7 @@ WINE_TEST(MousePressOnTheSpinArrowsSteps) {
 }
 
 WINE_TEST(RotationWrapsAtItsBoundsAndLocationClamps) {
-    OpenPanel p;
+    OpenedPanel p;
     Replace(p.Item(3015), "180");
     Key(p.Item(3015), VK_UP);
     CHECK_EQ(std::string("-180.00"), p.Text(3015));
@@ -167,7 +143,7 @@ WINE_TEST(RotationWrapsAtItsBoundsAndLocationClamps) {
 }
 
 WINE_TEST(StepFieldsSetTheStepOfTheirRow) {
-    OpenPanel p;
+    OpenedPanel p;
     Replace(p.Item(3028), "5");
     Key(p.Item(3019), VK_UP);
     CHECK_EQ(std::string("5.00"), p.Text(3019));
@@ -185,7 +161,7 @@ WINE_TEST(StepFieldsSetTheStepOfTheirRow) {
 }
 
 WINE_TEST(AFieldWithoutANumberPromptsAndSelectsIt) {
-    OpenPanel p;
+    OpenedPanel p;
     Replace(p.Item(3009), "7");
     standinJournalClear();
     SetWindowTextA(p.Item(3013), "-");  // a bare minus sign, as while typing -3
@@ -200,7 +176,7 @@ WINE_TEST(AFieldWithoutANumberPromptsAndSelectsIt) {
 }
 
 WINE_TEST(NumbersThatDoNotFitAFloatAreRefusedLikeText) {
-    OpenPanel p;
+    OpenedPanel p;
     for (const char* text : {"inf", "nan", "1e39", "-1e40", "0x10", "3 4", "1e"}) {
         standinJournalClear();
         SetWindowTextA(p.Item(3009), text);
@@ -214,7 +190,7 @@ WINE_TEST(NumbersThatDoNotFitAFloatAreRefusedLikeText) {
 }
 
 WINE_TEST(VeryLongFieldTextsAreHandled) {
-    OpenPanel p;
+    OpenedPanel p;
     std::string digits = "1" + std::string(4999, '0');  // 1e4999: no float
     SetWindowTextA(p.Item(3009), digits.c_str());
     CHECK_EQ(1u, TakeDismissedBoxes().size());
@@ -228,7 +204,7 @@ WINE_TEST(VeryLongFieldTextsAreHandled) {
 }
 
 WINE_TEST(AxisModeMovesTheAxesInsteadOfTheObject) {
-    OpenPanel p;
+    OpenedPanel p;
     SendMessageA(p.Item(3049), BM_CLICK, 0, 0);
     CHECK(Journal().empty());
     Replace(p.Item(3009), "3");
@@ -254,7 +230,7 @@ WINE_TEST(AxisModeMovesTheAxesInsteadOfTheObject) {
 }
 
 WINE_TEST(ReadButtonsRefreshTheFieldsFromTheHost) {
-    OpenPanel p;
+    OpenedPanel p;
     StandinObject cube{};
     standinGetObject(standinObjectAt(0), &cube);
     cube.location = {1.23456789f, -2.0f, 1234567.0f};
@@ -271,7 +247,7 @@ WINE_TEST(ReadButtonsRefreshTheFieldsFromTheHost) {
 }
 
 WINE_TEST(WithNothingSelectedReadsAndAppliesStopAtTheQuery) {
-    OpenPanel p;
+    OpenedPanel p;
     standinSelect(nullptr);
     for (int id : {3005, 3045, 3046, 3047}) SendMessageA(p.Item(id), BM_CLICK, 0, 0);
     Replace(p.Item(3009), "4");
@@ -286,7 +262,7 @@ WINE_TEST(WithNothingSelectedReadsAndAppliesStopAtTheQuery) {
 }
 
 WINE_TEST(ReductionTogglesBetweenFullFieldRowsAndTitleStrip) {
-    OpenPanel p;
+    OpenedPanel p;
     const int full = p.Height();
     SendMessageA(p.Item(3006), BM_CLICK, 0, 0);
     CHECK_EQ(117, p.Height());
@@ -302,7 +278,7 @@ WINE_TEST(ReductionTogglesBetweenFullFieldRowsAndTitleStrip) {
 }
 
 WINE_TEST(HidingKeepsPlaceContentsAndReduction) {
-    OpenPanel p;
+    OpenedPanel p;
     Replace(p.Item(3009), "6");
     SendMessageA(p.Item(3007), BM_CLICK, 0, 0);
     RECT before{};
@@ -321,7 +297,7 @@ WINE_TEST(HidingKeepsPlaceContentsAndReduction) {
 }
 
 WINE_TEST(AnyBarePointDragsThePanel) {
-    OpenPanel p;
+    OpenedPanel p;
     RECT r{};
     GetWindowRect(p.panel, &r);
     const LRESULT title = SendMessageA(p.panel, WM_NCHITTEST, 0, MAKELPARAM(r.left + 40, r.top + 6));
@@ -331,7 +307,7 @@ WINE_TEST(AnyBarePointDragsThePanel) {
 }
 
 WINE_TEST(PaintsGreyBackgroundCaptionStripAndFrame) {
-    OpenPanel p;
+    OpenedPanel p;
     RedrawWindow(p.panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     Pump(100);
     RECT c{};
@@ -350,7 +326,7 @@ WINE_TEST(PaintsGreyBackgroundCaptionStripAndFrame) {
 }
 
 WINE_TEST(PictureAndLabelsPassPressesThroughToThePanel) {
-    OpenPanel p;
+    OpenedPanel p;
     RECT r{};
     GetWindowRect(p.panel, &r);
     // A bare spot of the box picture (between the cube and the triad) and
@@ -376,7 +352,7 @@ WINE_TEST(PictureAndLabelsPassPressesThroughToThePanel) {
 }
 
 WINE_TEST(TheWindowMenusCloseHidesThePanel) {
-    OpenPanel p;
+    OpenedPanel p;
     CHECK(GetWindowLongA(p.panel, GWL_STYLE) & WS_SYSMENU);
     CHECK(GetSystemMenu(p.panel, FALSE) != nullptr);
     SendMessageA(p.panel, WM_SYSCOMMAND, SC_CLOSE, 0);
