@@ -34,6 +34,8 @@ set_target_properties(ortolan PROPERTIES PREFIX "" OUTPUT_NAME ortolan SUFFIX ".
 add_dependencies(ortolan tsxapi_import_lib)
 target_link_libraries(ortolan PRIVATE ortolan_controls ortolan_core ${tsxapi_import}
                       user32 gdi32 comctl32 advapi32 ${static_runtime})
+# The shipped module carries no symbol table.
+target_link_options(ortolan PRIVATE $<$<CONFIG:Release>:-s>)
 
 # The stand-in host API library.
 if(NOT standin_win)
