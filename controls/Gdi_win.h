@@ -44,9 +44,13 @@ public:
         handle = nullptr;
         return h;
     }
-    // A delete that fails (the object is still selected somewhere) stays counted.
+    // An object still selected into a device context stays counted: Windows
+    // refuses to delete it, and Wine only marks it, to go when deselected.
     void Reset(Handle h = nullptr) {
-        if (handle && DeleteObject(handle)) gdi_accounting::Dropped();
+        if (handle) {
+            DeleteObject(handle);
+            if (GetObjectType(handle) == 0) gdi_accounting::Dropped();
+        }
         handle = h;
         gdi_accounting::Adopted(h);
     }

@@ -4,9 +4,11 @@ OffscreenDC::OffscreenDC(HDC targetDC, const RECT& rect)
     : target(targetDC),
       area(rect),
       memory(targetDC),
-      bitmap(memory ? CreateCompatibleBitmap(targetDC, rect.right - rect.left,
-                                             rect.bottom - rect.top)
-                    : nullptr),
+      // An empty area would get the shared 1 x 1 default bitmap, which is
+      // not ours to delete.
+      bitmap(memory && rect.right > rect.left && rect.bottom > rect.top
+                 ? CreateCompatibleBitmap(targetDC, rect.right - rect.left, rect.bottom - rect.top)
+                 : nullptr),
       selection(memory.Get(), bitmap.Get()),
       ready(memory && bitmap) {
     if (ready) SetWindowOrgEx(memory.Get(), area.left, area.top, nullptr);
