@@ -17,7 +17,7 @@ enum class DemoAction {
     Pump,          // process messages for `milliseconds`
     Screenshot,    // the workbench window and all over it into <outdir>/<file>
     WriteJournal,  // the whole journal into <outdir>/<file>
-    TypeInPanel,   // select all of panel field `control`, then type `file` a character at a time
+    TypeInPanel,   // select all of panel field `control`, then type `text` a character at a time
     SpinUp,        // the Up arrow key in panel field `control`, as its spin button's up arrow
 };
 
@@ -26,7 +26,8 @@ struct DemoStep {
     int milliseconds;  // Pump
     const char* file;  // Screenshot, WriteJournal
     const char* note;  // what the step is for, written to the report
-    int control = 0;   // TypeInPanel, SpinUp: the panel's field id
+    int control = 0;             // TypeInPanel, SpinUp: the panel's field id
+    const char* text = nullptr;  // TypeInPanel
 };
 
 extern const DemoStep kDemoScript[];

@@ -136,6 +136,7 @@ int DemoRunner::Run(MainWindow& window, const ModuleLink& module) {
         const DemoStep& step = kDemoScript[i];
         std::string heading = "step " + std::to_string(i + 1) + ": " + DemoActionName(step.action);
         if (step.file) heading += std::string(" ") + step.file;
+        if (step.text) heading += std::string(" \"") + step.text + "\"";
         if (step.action == DemoAction::Pump) heading += " " + std::to_string(step.milliseconds) + " ms";
         Note(heading + " - " + step.note);
         std::string error;
@@ -170,7 +171,7 @@ int DemoRunner::Run(MainWindow& window, const ModuleLink& module) {
                 SendMessageA(field, WM_KEYUP, VK_UP, 0xC0000001);
             } else {
                 SendMessageA(field, EM_SETSEL, 0, -1);
-                for (const char* c = step.file; *c; ++c)
+                for (const char* c = step.text; c && *c; ++c)
                     SendMessageA(field, WM_CHAR, static_cast<unsigned char>(*c), 1);
             }
             break;
