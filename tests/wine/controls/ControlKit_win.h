@@ -24,8 +24,9 @@ struct Received {
 };
 
 // The dialog windows outlive their TestDialog objects and serve the next
-// ones: without a window manager Wine waits two seconds for every top-level
-// window that is hidden or destroyed. A TestDialog destroys its children.
+// ones: where Wine manages windows and no window manager runs, it waits two
+// seconds for every top-level window that is hidden or destroyed. A
+// TestDialog destroys its children and forgets what its window received.
 class TestDialog {
 public:
     TestDialog();  // visible, client area 320 x 200 at screen (100, 100)
