@@ -363,3 +363,27 @@ WINE_TEST(TheWindowMenusCloseHidesThePanel) {
     DWORD stored = 0;
     CHECK(!ReadProfile("PanelX", stored));  // hiding writes no profile
 }
+
+WINE_TEST(TitleStripButtonsShowTheirBitmapsAndPressedLooks) {
+    OpenedPanel p;
+    HWND hide = p.Item(3008);
+    RECT r{};
+    GetClientRect(hide, &r);
+    CHECK_EQ(11L, r.right);
+    CHECK_EQ(11L, r.bottom);
+    auto pixel = [&](int x, int y) {
+        RedrawWindow(hide, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        HDC dc = GetDC(hide);
+        const COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(hide, dc);
+        return colour;
+    };
+    // Up: the bitmap's own light bevel at the top left, the cross in the middle.
+    CHECK_EQ(RGB(255, 255, 255), pixel(0, 0));
+    CHECK_EQ(RGB(0, 0, 0), pixel(5, 5));
+    SendMessageA(hide, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    CHECK_EQ(RGB(128, 128, 128), pixel(0, 0));  // pressed: the bevel swaps
+    SendMessageA(hide, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    CHECK_EQ(RGB(255, 255, 255), pixel(0, 0));
+    CHECK(IsWindowVisible(p.panel));  // a right click is not a click
+}
