@@ -51,7 +51,7 @@ target_include_directories(tsxapi PUBLIC ${CMAKE_SOURCE_DIR})
 file(GLOB workbench_resources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/host/workbench/*.rc)
 if(workbench_win)
     add_executable(workbench WIN32 ${workbench_win} ${workbench_resources})
-    target_link_libraries(workbench PRIVATE tsxapi workbench_core user32 gdi32 comctl32 comdlg32
+    target_link_libraries(workbench PRIVATE tsxapi workbench_core ortolan_controls user32 gdi32 comctl32 comdlg32
                           ${static_runtime})
     add_dependencies(workbench ortolan)
 endif()

@@ -6,7 +6,8 @@
 #include <string>
 
 #include "host/standin.h"
-#include "host/workbench/gdi_win.h"
+#include "controls/Gdi_win.h"
+#include "controls/OffscreenDC_win.h"
 #include "host/workbench/window_win.h"
 
 namespace workbench {
@@ -110,16 +111,16 @@ LRESULT SceneView::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void SceneView::OnPaint() {
-    PaintDc paint(hwnd);
+    PaintDC paint(hwnd);
     RECT client;
     GetClientRect(hwnd, &client);
-    OffscreenBuffer buffer(paint.Get(), client.right, client.bottom);
-    if (!buffer.Get()) {
+    OffscreenDC buffer(paint.Get(), client);
+    if (!buffer) {
         Draw(paint.Get(), client);  // no memory for the buffer: draw straight on
         return;
     }
     Draw(buffer.Get(), client);
-    buffer.Present(paint.Get());
+    buffer.CopyToTarget();
 }
 
 void SceneView::Draw(HDC dc, const RECT& client) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "host/workbench/bmp_file.h"
-#include "host/workbench/gdi_win.h"
+#include "controls/Gdi_win.h"
 #include "host/workbench/module_link_win.h"
 
 namespace workbench {
@@ -21,8 +21,8 @@ bool CaptureScreenArea(const RECT& area, const std::string& path, std::string* e
     }
     const int width = r.right - r.left, height = r.bottom - r.top;
 
-    WindowDc screenDc(nullptr);
-    MemoryDc memory(screenDc.Get());
+    WindowDC screenDc(nullptr);
+    MemoryDC memory(screenDc.Get());
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;

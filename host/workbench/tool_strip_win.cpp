@@ -112,7 +112,7 @@ void ToolStrip::OnRightButtonUp(POINT at) {
 }
 
 void ToolStrip::OnPaint() {
-    PaintDc paint(hwnd);
+    PaintDC paint(hwnd);
     HDC dc = paint.Get();
     RECT client;
     GetClientRect(hwnd, &client);
@@ -122,7 +122,7 @@ void ToolStrip::OnPaint() {
 
     RECT iconRect = IconRect();
     if (icon.Get()) {
-        MemoryDc source(dc);
+        MemoryDC source(dc);
         Selection picked(source.Get(), icon.Get());
         int shift = pressed ? 1 : 0;
         BitBlt(dc, iconRect.left + shift, iconRect.top + shift, iconSize.cx, iconSize.cy, source.Get(), 0, 0,

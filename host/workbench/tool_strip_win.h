@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "host/workbench/gdi_win.h"
+#include "controls/Gdi_win.h"
 
 namespace workbench {
 
