@@ -8,10 +8,13 @@ std::ostream* logSink = nullptr;
 bool logEnabled = false;
 int logLevel = 0;
 
-std::ofstream& LogStream() {
-    static std::ofstream stream;
-    return stream;
-}
+namespace {
+// Constructed when the module is loaded and destroyed, closing the file,
+// when it is unloaded.
+std::ofstream logStream;
+}  // namespace
+
+std::ofstream& LogStream() { return logStream; }
 
 std::string LogPathFor(const std::string& installDirectory) {
     return installDirectory + kLogFileName;
