@@ -97,7 +97,7 @@ void TransformPanel::ReadPointSelection() {
         tsxPolyhGetVxTxmx(object, &transform);
         tsxPolyhGetVxArray(object);
         const int perVertex = static_cast<int>(sizeof(Vector3));
-        const bool fits = vertices > 0 && vertices <= INT_MAX / perVertex;
+        const bool fits = vertices >= 0 && vertices <= INT_MAX / perVertex;
         HostBlock scratch(fits ? tsxMalloc(vertices * perVertex) : nullptr);
     }
     tsxGNodeGetSize(object, &size);
