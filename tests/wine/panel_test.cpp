@@ -387,3 +387,14 @@ WINE_TEST(TitleStripButtonsShowTheirBitmapsAndPressedLooks) {
     CHECK_EQ(RGB(255, 255, 255), pixel(0, 0));
     CHECK(IsWindowVisible(p.panel));  // a right click is not a click
 }
+
+WINE_TEST(DialogFontGivesTheBaseUnitsTheBoxPictureIsDrawnFor) {
+    // The anchor buttons sit on the picture's corners and arm ends only at
+    // these base units (6 x 12 pixels under Wine with Liberation Sans for
+    // the dialog font). Another font moves them off their marks.
+    OpenedPanel p;
+    RECT units = {0, 0, 4, 8};
+    MapDialogRect(p.panel, &units);
+    CHECK_EQ(6L, units.right);
+    CHECK_EQ(12L, units.bottom);
+}
