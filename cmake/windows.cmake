@@ -92,7 +92,10 @@ foreach(source ${wine_tests})
     string(REGEX REPLACE "_test$" "" short ${name})
     add_test(NAME wine.${short} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:${name}>)
     set_tests_properties(wine.${short} PROPERTIES
-        FIXTURES_REQUIRED wineprefix TIMEOUT 600 ENVIRONMENT "${wine_env}")
+        FIXTURES_REQUIRED wineprefix TIMEOUT 600 ENVIRONMENT "${wine_env}"
+        # One at a time: the programs share the prefix's wineserver and its
+        # desktop process, which lives on the display of whichever started it.
+        RUN_SERIAL TRUE)
 endforeach()
 
 # Wine tests of the controls also link the controls library, a small kit (a
