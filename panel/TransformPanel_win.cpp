@@ -178,17 +178,17 @@ INT_PTR TransformPanel::OnInitDialog() {
     SetDlgItemTextA(hwnd, IDC_SIZE_STEP, "0.100");
 
     struct RowRange {
-        int firstSpin, precision;
+        int firstField, precision;
         double minimum, maximum, step;
     };
     static const RowRange kRows[] = {
-        {IDC_LOCATION_X_SPIN, 3, -10000.0, 10000.0, 0.1},
-        {IDC_ROTATION_X_SPIN, 2, -180.0, 180.0, 1.0},
-        {IDC_SIZE_X_SPIN, 3, 0.001, 1000.0, 0.1},
+        {IDC_LOCATION_X, 3, -10000.0, 10000.0, 0.1},
+        {IDC_ROTATION_X, 2, -180.0, 180.0, 1.0},
+        {IDC_SIZE_X, 3, 0.001, 1000.0, 0.1},
     };
     for (const RowRange& row : kRows) {
         for (int i = 0; i < 3; ++i) {
-            FloatSpin& spin = Spin(row.firstSpin - 1 + 2 * i);
+            FloatSpin& spin = Spin(row.firstField + 2 * i);
             spin.SetPrecision(row.precision);
             spin.SetTrimZeros(0);
             spin.SetRange(row.minimum, row.maximum, row.step);
