@@ -19,8 +19,6 @@
 //   too large;
 // - trimming only takes zeros after the point and then the point, and reads
 //   back to the same double.
-#include <cerrno>
-#include <cfloat>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>

@@ -6,7 +6,6 @@
 // hex, "inf" and "nan", which the scanner must refuse; those texts are
 // recognised here and held to their own expectation. A number's text goes to
 // strtod with its point turned into '.', since the C locale is in force.
-#include <cerrno>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -64,7 +63,6 @@ Reference ReferenceOf(const std::string& text, char point) {
     const std::string copy = ForStrtod(text, point);
     char* end = nullptr;
     Reference r;
-    errno = 0;
     r.value = std::strtod(copy.c_str(), &end);
     r.length = static_cast<size_t>(end - copy.c_str());
     r.single = std::strtof(copy.c_str(), &end);

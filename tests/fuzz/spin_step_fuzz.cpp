@@ -25,11 +25,11 @@
 // values in order; for ranges narrow enough that count * width is finite
 // they are proportional (within one half, the rounding) and the ends of the
 // range take the ends of the native range.
-#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -69,7 +69,6 @@ Input Read(const std::string& data) {
     const std::vector<std::string> parts = SplitAt(data, '|');
     const char* deltas = parts[0].c_str();
     for (char* end = nullptr; in.deltas.size() < 64; deltas = end) {
-        errno = 0;
         const long long delta = std::strtoll(deltas, &end, 10);
         if (end == deltas) break;
         in.deltas.push_back(Saturated(delta));
@@ -105,29 +104,32 @@ Input Read(const std::string& data) {
 
 double Tolerance(double t) { return std::fmax(std::fabs(t * 1e-9), 1e-9); }
 
+std::string Click(double value, int delta, bool wrap, const SpinSettings& s, double next) {
+    char text[256];
+    std::snprintf(text, sizeof text, "%a %+d * %a in [%a, %a]%s gave %a", value, delta, s.step,
+                  s.minimum, s.maximum, wrap ? " wrapping" : "", next);
+    return text;
+}
+
 void CheckStep(double value, int delta, bool wrap, const SpinSettings& s, double next) {
     const double raw = value + delta * s.step;
     const bool up = delta >= 0;
     const double bound = up ? s.maximum : s.minimum;
     const double opposite = up ? s.minimum : s.maximum;
     const double past = up ? raw - bound : bound - raw;  // > 0: the sum passes the bound
-    const char* const shape = "%a %+d * %a in [%a, %a] wrap %d gave %a";
-#define CASE value, delta, s.step, s.minimum, s.maximum, wrap, next
+    const bool kept = std::isfinite(raw) && !(past > Tolerance(std::fmax(bound, raw)));
 
-    REQUIRE(std::isfinite(next), shape, CASE);
+    REQUIRE(std::isfinite(next), "%s", Click(value, delta, wrap, s, next).c_str());
     REQUIRE(SameBits(next, raw) || SameBits(next, s.minimum) || SameBits(next, s.maximum),
-            shape, CASE);
-    if (std::isfinite(raw) && !(past > Tolerance(std::fmax(bound, raw))))
-        REQUIRE(SameBits(next, raw), shape, CASE);
-    else
-        REQUIRE(SameBits(next, wrap ? opposite : bound), shape, CASE);
+            "%s", Click(value, delta, wrap, s, next).c_str());
+    REQUIRE(SameBits(next, kept ? raw : wrap ? opposite : bound), "%s: the sum %s",
+            Click(value, delta, wrap, s, next).c_str(), kept ? "is kept" : "passes the bound");
 
     if (s.minimum <= s.maximum && s.step >= 0.0 && value >= s.minimum && value <= s.maximum) {
         REQUIRE(next >= s.minimum - Tolerance(s.minimum) &&
                     next <= s.maximum + Tolerance(std::fmax(s.maximum, next)),
-                shape, CASE);
+                "%s: left the range", Click(value, delta, wrap, s, next).c_str());
     }
-#undef CASE
 }
 
 void CheckPositions(const SpinSettings& s, double value, double next) {
@@ -162,19 +164,17 @@ void CheckPositions(const SpinSettings& s, double value, double next) {
     }
 }
 
-// The text written back reads as the stepped value up to half its last digit,
-// so a value in range is shown in range.
-void CheckShown(const SpinSettings& s, double next, const std::string& text, bool wasInRange) {
+// The text written back reads as the stepped value up to half its last
+// digit, so a value stepped from within the range is shown within it.
+void CheckShown(const SpinSettings& s, double next, const std::string& text, bool fromRange) {
     const double back = AtofDecimal(text.c_str(), s.decimalPoint);
     REQUIRE(std::isfinite(back), "%a shown as %s", next, text.c_str());
-    if (!wasInRange || s.precision < 0 || s.precision > 15 || !(s.step >= 0.0)) return;
-    if (!(s.minimum <= s.maximum)) return;
-    // Fixed form is the only one the panel's rows use inside their ranges
-    // except for magnitudes below 1e-4, which are within half a unit anyway.
-    const double halfUnit = std::pow(10.0, -s.precision) / 2;
-    const double slack = halfUnit + Tolerance(std::fmax(std::fabs(s.minimum), std::fabs(s.maximum))) +
-                         1e-12 * std::fmax(std::fabs(s.minimum), std::fabs(s.maximum));
-    if (text.find('e') != std::string::npos && std::fabs(next) >= 1e-4) return;
+    if (!fromRange || !(s.step >= 0.0) || !(s.minimum <= s.maximum)) return;
+    // Fixed form with the panel's few digits; the exponent form, for
+    // magnitudes below 1e-4 or from 1e6 on, is the format target's concern.
+    if (s.precision < 0 || s.precision > 15 || text.find('e') != std::string::npos) return;
+    const double largest = std::fmax(std::fabs(s.minimum), std::fabs(s.maximum));
+    const double slack = (std::pow(10.0, -s.precision) / 2 + Tolerance(largest)) * (1 + 1e-9);
     REQUIRE(back >= s.minimum - slack && back <= s.maximum + slack,
             "%a in [%a, %a] shown as %s, read back %a", next, s.minimum, s.maximum, text.c_str(),
             back);
