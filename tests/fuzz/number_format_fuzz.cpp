@@ -45,13 +45,13 @@ Input Split(const std::string& data) {
     const size_t bar = data.find('|');
     in.valueText = data.substr(0, bar);
     if (bar == std::string::npos) return in;
-    const size_t bar2 = data.find('|', bar + 1);
-    const std::string precision = data.substr(bar + 1, bar2 == std::string::npos ? bar2 : bar2 - bar - 1);
-    // Wide enough for every digit of any double in either form, small enough
-    // to keep each run quick.
-    const long p = std::strtol(precision.c_str(), nullptr, 10);
+    // strtol stops at the second '|'. The precision is kept wide enough for
+    // every digit of any double in either form, small enough for quick runs.
+    const long p = std::strtol(data.c_str() + bar + 1, nullptr, 10);
     in.precision = static_cast<int>(p < -3 ? -3 : p > 1100 ? 1100 : p);
-    if (bar2 != std::string::npos) in.trim = bar2 + 1 < data.size() && data[bar2 + 1] >= '1' && data[bar2 + 1] <= '9';
+    const size_t bar2 = data.find('|', bar + 1);
+    if (bar2 != std::string::npos && bar2 + 1 < data.size())
+        in.trim = data[bar2 + 1] >= '1' && data[bar2 + 1] <= '9';
     return in;
 }
 
@@ -76,10 +76,11 @@ Real Spacing(Real value, bool farther) {
 
 // The decimal text is within half a unit of the value, and reading it
 // rounds by at most half a spacing at the value read. `unit` comes from pow
-// and may be off by an ulp, hence the slack (far below any real fault).
+// and may be off by an ulp, which for a subnormal unit (1e-316 has only 24
+// bits) is far from relative; hence the slack of one ulp of the unit.
 template <class Real>
 bool WithinHalfUnit(Real back, Real value, double unit) {
-    const double limit = unit / 2 * (1 + 1e-9) + Spacing(back, true) / 2.0;
+    const double limit = (unit + Spacing(unit, true)) / 2 * (1 + 1e-9) + Spacing(back, true) / 2.0;
     return std::fabs(static_cast<double>(back) - static_cast<double>(value)) <= limit;
 }
 

@@ -26,8 +26,9 @@ void CheckSplit(const std::string& path) {
     const std::string text = Shown(path);
     const char* shown = text.c_str();
     REQUIRE(p.drive + p.directory + p.name + p.extension == path, "%s", shown);
-    REQUIRE(p.drive.empty() ? !(path.size() >= 2 && path[1] == ':') : p.drive.size() == 2 && p.drive[1] == ':',
-            "%s: drive %s", shown, Shown(p.drive).c_str());
+    const bool hasDrive = path.size() >= 2 && path[1] == ':';
+    REQUIRE(hasDrive ? p.drive == path.substr(0, 2) : p.drive.empty(), "%s: drive %s", shown,
+            Shown(p.drive).c_str());
     REQUIRE(p.directory.empty() || p.directory.back() == '\\' || p.directory.back() == '/',
             "%s: directory %s", shown, Shown(p.directory).c_str());
     REQUIRE(!HasAny(p.name, "\\/") && !HasAny(p.extension, "\\/"), "%s: name %s, extension %s",
