@@ -249,6 +249,15 @@ BOOL CALLBACK CollectPanel(HWND window, LPARAM lp) {
     return TRUE;
 }
 
+// The module beside the program, or the one ORTOLAN_MODULE names (an
+// installed copy, as the package check runs the tests against it).
+std::string ModulePath() {
+    char path[MAX_PATH];
+    DWORD length = GetEnvironmentVariableA("ORTOLAN_MODULE", path, sizeof path);
+    if (length > 0 && length < sizeof path) return path;
+    return ProgramFolder() + "ortolan.tsx";
+}
+
 }  // namespace
 
 ModuleFixture::ModuleFixture() {
@@ -259,9 +268,10 @@ ModuleFixture::ModuleFixture() {
     standinSetMainView(view);
     installFolder = FreshFolder("install");
     standinSetTSDir(installFolder.c_str());
-    module = LoadLibraryA((ProgramFolder() + "ortolan.tsx").c_str());
+    const std::string path = ModulePath();
+    module = LoadLibraryA(path.c_str());
     if (!module) {
-        Fail(__FILE__, __LINE__, "ortolan.tsx did not load");
+        Fail(__FILE__, __LINE__, path + " did not load");
         throw Abort();
     }
     getData = Resolve<GetDataFn>(module, "tsxGetData");
