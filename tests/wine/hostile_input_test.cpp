@@ -145,6 +145,7 @@ void CheckFieldCases(OpenedPanel& p, const std::vector<int>& fields) {
             CHECK_EQ(where + "6.5", where + ToText(HostValue(field)));
             CHECK(TakeDismissedBoxes().empty());
         }
+        KeepAlive();
     }
 }
 
@@ -238,4 +239,44 @@ WINE_TEST(SizeFieldsRefuseWhatIsNotAFloat) {
 WINE_TEST(StepFieldsKeepTheirStepForWhatIsNoNumber) {
     OpenedPanel p;
     for (int i = 0; i < 3; ++i) CheckStepCases(p, kStepRows[i], i);
+}
+
+// A spin step can write a number that no float holds: a huge negative step
+// going up tests only the upper bound, and the largest float, written with
+// three decimals, rounds past it. The field then refuses the spin's text as
+// it would refuse it typed, and the host keeps its last value.
+WINE_TEST(SpinTextsPastTheFloatRangeAreRefusedLikeTypedText) {
+    OpenedPanel p;
+    struct LargestStepped {
+        const char* text;  // 3.40282e+38 stepped down
+        bool refused;
+        float host;
+    };
+    const LargestStepped kDown[] = {{"3.403e+", true, 3.40282e38f},   // location
+                                    {"3.40e+", false, 3.4e38f},       // rotation: two decimals fit
+                                    {"3.403e+", true, 3.40282e38f}};  // size
+    for (int i = 0; i < 3; ++i) {
+        const StepRow& row = kStepRows[i];
+        const std::string where = std::to_string(row.stepField) + ": ";
+        HWND value = p.Item(row.valueField);
+        Replace(value, "7");
+        Replace(p.Item(row.stepField), "-1e39");
+        TakeDismissedBoxes();
+        Key(value, VK_UP);
+        CHECK_EQ(where + "1", where + std::to_string(TakeDismissedBoxes().size()));
+        CHECK_EQ(where + "-1.00", where + p.Text(row.valueField).substr(0, 5));
+        CHECK_EQ(7.0f, HostValue(row.valueField));
+        Replace(p.Item(row.stepField), row.defaultStep);
+
+        Replace(value, std::string("38") + kHome + "3.40282e+");  // no refusal on the way
+        CHECK_EQ(3.40282e38f, HostValue(row.valueField));
+        Key(value, VK_DOWN);
+        const std::string prefix = kDown[i].text;
+        CHECK_EQ(where + prefix, where + p.Text(row.valueField).substr(0, prefix.size()));
+        CHECK_EQ(kDown[i].refused, !TakeDismissedBoxes().empty());
+        CHECK_EQ(kDown[i].host, HostValue(row.valueField));
+        CHECK_EQ(std::vector<std::string>(), LinesSendingNonFinite());
+        Replace(value, "7");
+        CHECK_EQ(7.0f, HostValue(row.valueField));
+    }
 }
