@@ -75,7 +75,7 @@ class WholeReport(unittest.TestCase):
                               "repaints": 10, "click_rounds": 1, "controls_clicked": 2,
                               "gdi_created_during_run": 4, "host_blocks_before": 0,
                               "host_blocks_after": 0},
-                "unverified_rounds": 0, "message_boxes": 0}
+                "round_trip_us": 5.0, "unverified_rounds": 0, "message_boxes": 0}
         with tempfile.TemporaryDirectory() as folder:
             paths = {name: os.path.join(folder, name) for name in
                      ("native.json", "wine.json", "module.tsx", "out/bench.json")}
@@ -103,6 +103,8 @@ class WholeReport(unittest.TestCase):
         self.assertAlmostEqual(3.0, keystroke["ratio"])
         self.assertFalse(keystroke["met"])
         self.assertEqual([29.0, 31.0], keystroke["subject_quartiles"])
+        self.assertAlmostEqual(4.0, keystroke["excess_round_trips"])  # 20 us at 5 us each
+        self.assertEqual(5.0, report["wine_round_trip_us"])
         self.assertEqual(["keystroke apply", "format"], report["missed"])
         self.assertEqual(1234, report["frugality"]["module_shipped"]["bytes"])
         self.assertIsNone(report["frugality"]["module_run"]["bytes"])

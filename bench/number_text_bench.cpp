@@ -92,7 +92,8 @@ void ParseBuddy(benchmark::State& state) {
 void ParseBaseline(benchmark::State& state) {
     size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(std::strtod(kFieldTexts[i++ % kFieldTexts.size()].c_str(), nullptr));
+        const std::string& text = kFieldTexts[i++ % kFieldTexts.size()];
+        benchmark::DoNotOptimize(std::strtod(text.c_str(), nullptr));
     }
 }
 
