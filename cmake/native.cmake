@@ -13,7 +13,8 @@ if(ORTOLAN_WIN32_DIR)
     target_compile_definitions(unit_tests PRIVATE ORTOLAN_WIN32_DIR="${ORTOLAN_WIN32_DIR}")
 endif()
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 30 PROPERTIES TIMEOUT 60)
-target_compile_definitions(unit_tests PRIVATE ORTOLAN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+target_compile_definitions(unit_tests PRIVATE ORTOLAN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+                           ORTOLAN_VERSION="${PROJECT_VERSION}")
 
 # Bitmap resources: make_bitmaps draws res/bitmaps/*.bmp (scripts/make-bitmaps
 # runs it), and the unit tests draw them again to check the committed files.

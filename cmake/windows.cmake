@@ -112,3 +112,12 @@ if(control_kit_sources)
         endif()
     endforeach()
 endif()
+
+# The release package: made from this build, unpacked, and the module loaded
+# from the unpacked folder by the Wine tests.
+if(TARGET lifecycle_test)
+    add_test(NAME package.install
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/package/check-package ${CMAKE_BINARY_DIR})
+    set_tests_properties(package.install PROPERTIES
+        FIXTURES_REQUIRED wineprefix TIMEOUT 600 ENVIRONMENT "${wine_env}" RUN_SERIAL TRUE)
+endif()

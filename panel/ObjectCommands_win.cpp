@@ -38,6 +38,9 @@ void TransformPanel::MoveAxesToAnchor(int anchor) {
     tsxGNodeGetBBox(object, &box);
     if (kind == AnchorKind::Centre) tsxGNodeGetSize(object, &anchorSize);
     Vector3 point = AnchorPoint(anchor, box, axesPosition, anchorSize);
+    // A box of NaNs or infinities, or a centre past the float range, moves
+    // nothing: the axes keep their place and the scene is not marked.
+    if (!AllFinite(point)) return;
     tsxMNodeSetAxesPosition(object, &point);
     tsxCurrobjToggleAxes();
     tsxSelectUp();
@@ -68,6 +71,9 @@ void TransformPanel::ApplyUnit() {
     bool latch = false;
     const int code = UnitCodeForPosition(unitButton.GetSelection(), tsxGNodeGetUnits(object), latch);
     if (latch) unitButton.SetButtonState(true);
+    // The rows go back to the host whole; one that still holds a NaN or an
+    // infinity from the host stops the command before anything is written.
+    if (!AllFinite(size) || !AllFinite(location)) return;
     tsxGNodeSetUnits(object, code);
     tsxGNodeSetSize(object, &size);
     tsxGNodeSetLocation(object, &location);

@@ -1,5 +1,7 @@
 #include "panel/ObjectRules.h"
 
+#include <cmath>
+
 namespace {
 
 // Where each coordinate of an anchor comes from.
@@ -29,6 +31,17 @@ const Anchor kAnchors[] = {
     {Centre, Centre, Centre},  // 3044 centre
 };
 
+// Double to float, rounding as IEEE does: at or past the point where the
+// rounding goes to infinity (the largest float plus half its last step), the
+// result is an infinity of the value's sign. A plain cast of a double beyond
+// the float range is undefined behaviour.
+float ToFloat(double value) {
+    static const double kOverflow = std::ldexp(1.0, 128) - std::ldexp(1.0, 103);
+    if (value >= kOverflow) return HUGE_VALF;
+    if (value <= -kOverflow) return -HUGE_VALF;
+    return static_cast<float>(value);
+}
+
 float Coordinate(Source source, float min, float max, float axes, float size) {
     switch (source) {
     case Min:
@@ -38,7 +51,7 @@ float Coordinate(Source source, float min, float max, float axes, float size) {
     case Axes:
         return axes;
     case Centre:
-        return static_cast<float>(size / 2.0 + min);
+        return ToFloat(size / 2.0 + min);
     }
     return 0.0f;
 }
@@ -56,6 +69,10 @@ Vector3 AnchorPoint(int id, const BBox& box, const Vector3& axesPosition, const 
     return {Coordinate(a.x, box.min.x, box.max.x, axesPosition.x, size.x),
             Coordinate(a.y, box.min.y, box.max.y, axesPosition.y, size.y),
             Coordinate(a.z, box.min.z, box.max.z, axesPosition.z, size.z)};
+}
+
+bool AllFinite(const Vector3& v) {
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
 
 int UnitCodeForPosition(int position, int currentCode, bool& latch) {

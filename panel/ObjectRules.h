@@ -1,5 +1,6 @@
 // Arithmetic of the object commands, apart from Win32: where each anchor
-// button puts the object's axes, and which unit code a menu position picks.
+// button puts the object's axes, which unit code a menu position picks, and
+// which values may go to the host at all.
 #pragma once
 
 #include "plugin/host_records.h"
@@ -14,8 +15,15 @@ enum class AnchorKind { Corner, Face, Centre };
 // axes position, the centre adds half the host's size to the box's minimum.
 AnchorKind KindOfAnchor(int id);
 
-// The new axes position for anchor `id`.
+// The new axes position for anchor `id`. A centre beyond the float range
+// comes out as an infinity of its sign, which AllFinite then refuses.
 Vector3 AnchorPoint(int id, const BBox& box, const Vector3& axesPosition, const Vector3& size);
+
+// Whether every coordinate is a finite float. Commands hand the host only
+// such vectors: a host whose getters give NaN or infinities (or a box whose
+// centre lies past the largest float) must not get them back as positions,
+// rotations or sizes, where they would spread through its scene.
+bool AllFinite(const Vector3& v);
 
 // The unit code the unit command passes on for a menu position: the even
 // positions 0 to 8 choose codes 4 to 8, every other position keeps the

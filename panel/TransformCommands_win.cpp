@@ -1,7 +1,14 @@
 // Reading the current object into the fields and applying field changes to
 // it. Every command asks the host for the current object afresh.
+//
+// An apply sends nothing when its row holds a value that is not a finite
+// float. Fields never parse to one, but a row keeps what the host gave it
+// until the fields are read back, and a refused field stops that read: with
+// location X holding the host's NaN, an edit of location Y would otherwise
+// send the NaN straight back.
 
 #include "controls/NumberText.h"
+#include "panel/ObjectRules.h"
 #include "panel/TransformPanel_win.h"
 #include "plugin/tsxapi.h"
 #include "res/resource.h"
@@ -36,7 +43,7 @@ void TransformPanel::ReadRow(int button) {
 void TransformPanel::ApplyLocation() {
     ExchangeToMembers();
     void* object = tsxGetCurrentSelection();
-    if (!object) return;
+    if (!object || !AllFinite(location)) return;
     if (axisMode == 0) {
         tsxGNodeSetLocation(object, &location);
     } else {
@@ -52,7 +59,7 @@ void TransformPanel::ApplyLocation() {
 void TransformPanel::ApplyRotation() {
     ExchangeToMembers();
     void* object = tsxGetCurrentSelection();
-    if (!object) return;
+    if (!object || !AllFinite(rotation)) return;
     if (axisMode == 0) {
         tsxGNodeSetRotation(object, &rotation);
     } else {
@@ -70,7 +77,7 @@ void TransformPanel::ApplyRotation() {
 
 void TransformPanel::ApplySize() {
     ExchangeToMembers();
-    if (!tsxGetCurrentSelection()) return;
+    if (!tsxGetCurrentSelection() || !AllFinite(size)) return;
     tsxGNodeSetSize(tsxGetCurrentSelection(), &size);
     tsxSceneRefresh();
     tsxSceneSetChanged(1);

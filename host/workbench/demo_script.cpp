@@ -7,16 +7,24 @@ const DemoStep kDemoScript[] = {
     {DemoAction::LeftClick, 0, nullptr, "open the panel"},
     {DemoAction::Pump, 500, nullptr, "let the panel paint"},
     {DemoAction::Screenshot, 0, "01-panel-open.bmp", "panel open over the main view"},
+    {DemoAction::ClickInPanel, 0, nullptr, "reduce the panel to its field rows", 3006},
+    {DemoAction::Pump, 300, nullptr, "let the panel paint"},
+    {DemoAction::Screenshot, 0, "02-panel-fields.bmp", "panel reduced to its field rows"},
+    {DemoAction::ClickInPanel, 0, nullptr, "restore the full panel", 3006},
+    {DemoAction::ClickInPanel, 0, nullptr, "reduce the panel to its title strip", 3007},
+    {DemoAction::Pump, 300, nullptr, "let the panel paint"},
+    {DemoAction::Screenshot, 0, "03-panel-title.bmp", "panel reduced to its title strip"},
+    {DemoAction::ClickInPanel, 0, nullptr, "restore the full panel", 3007},
     {DemoAction::TypeInPanel, 0, nullptr, "move the cube to the right by typing its location Y", 3011, "7.5"},
     {DemoAction::SpinUp, 0, nullptr, "step location Y up by the spin", 3011},
     {DemoAction::TypeInPanel, 0, nullptr, "turn the cube about Z", 3019, "30"},
     {DemoAction::Pump, 300, nullptr, "let the view repaint"},
-    {DemoAction::Screenshot, 0, "02-object-edited.bmp", "the cube moved by a typed value and a spin step"},
+    {DemoAction::Screenshot, 0, "04-object-edited.bmp", "the cube moved by a typed value and a spin step"},
     {DemoAction::RightClick, 0, nullptr, "right click while active"},
     {DemoAction::Deactivate, 0, nullptr, "end the activation"},
     {DemoAction::LeftClick, 0, nullptr, "activate again"},
     {DemoAction::Pump, 500, nullptr, "let the panels paint"},
-    {DemoAction::Screenshot, 0, "03-after-reactivation.bmp", "after deactivation and a new activation"},
+    {DemoAction::Screenshot, 0, "05-after-reactivation.bmp", "after deactivation and a new activation"},
     {DemoAction::WriteJournal, 0, "journal.txt", "every host call of the session"},
 };
 const size_t kDemoScriptLength = sizeof kDemoScript / sizeof kDemoScript[0];
@@ -32,6 +40,7 @@ const char* DemoActionName(DemoAction action) {
     case DemoAction::WriteJournal: return "journal";
     case DemoAction::TypeInPanel: return "type";
     case DemoAction::SpinUp: return "spin up";
+    case DemoAction::ClickInPanel: return "click";
     }
     return "?";
 }

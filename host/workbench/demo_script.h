@@ -19,6 +19,7 @@ enum class DemoAction {
     WriteJournal,  // the whole journal into <outdir>/<file>
     TypeInPanel,   // select all of panel field `control`, then type `text` a character at a time
     SpinUp,        // the Up arrow key in panel field `control`, as its spin button's up arrow
+    ClickInPanel,  // a click on panel button `control`
 };
 
 struct DemoStep {
@@ -26,7 +27,7 @@ struct DemoStep {
     int milliseconds;  // Pump
     const char* file;  // Screenshot, WriteJournal
     const char* note;  // what the step is for, written to the report
-    int control = 0;             // TypeInPanel, SpinUp: the panel's field id
+    int control = 0;             // TypeInPanel, SpinUp, ClickInPanel: the panel's control id
     const char* text = nullptr;  // TypeInPanel
 };
 

@@ -159,14 +159,20 @@ int DemoRunner::Run(MainWindow& window, const ModuleLink& module) {
             break;
         }
         case DemoAction::TypeInPanel:
-        case DemoAction::SpinUp: {
+        case DemoAction::SpinUp:
+        case DemoAction::ClickInPanel: {
             HWND field = GetDlgItem(LatestPanel(window), step.control);
             if (!field) {
-                Note("error: no panel field " + std::to_string(step.control));
+                Note("error: no panel control " + std::to_string(step.control));
                 exitCode = 3;
                 break;
             }
-            if (step.action == DemoAction::SpinUp) {
+            if (step.action == DemoAction::ClickInPanel) {
+                SendMessageA(field, BM_CLICK, 0, 0);
+                RECT panel;
+                GetWindowRect(LatestPanel(window), &panel);
+                Note("panel height: " + std::to_string(panel.bottom - panel.top));
+            } else if (step.action == DemoAction::SpinUp) {
                 SendMessageA(field, WM_KEYDOWN, VK_UP, 1);
                 SendMessageA(field, WM_KEYUP, VK_UP, 0xC0000001);
             } else {

@@ -104,8 +104,15 @@ TEST_F(BuiltModuleTest, CarriesThePanelTemplateAndTheCreditLine) {
     EXPECT_EQ(0xFFFF, dialog[2] | dialog[3] << 8);
     EXPECT_EQ(202, dialog[22] | dialog[23] << 8);
     EXPECT_EQ(166, dialog[24] | dialog[25] << 8);
-    // String 2002 lives in block 2002 / 16 + 1 = 126.
-    EXPECT_FALSE(module.Resource(6, 2002 / 16 + 1).empty());
+    // String 2002 lives in block 2002 / 16 + 1 = 126, as UTF-16.
+    const auto strings = module.Resource(6, 2002 / 16 + 1);
+    EXPECT_FALSE(strings.empty());
+#ifdef ORTOLAN_VERSION
+    // The release is named after the version the user sees in the credit line.
+    std::string credit;
+    for (char c : std::string("Ortolan " ORTOLAN_VERSION " - ")) credit += {c, '\0'};
+    EXPECT_NE(std::string::npos, std::string(strings.begin(), strings.end()).find(credit));
+#endif
 }
 
 TEST_F(BuiltModuleTest, CarriesEveryBitmapAtItsSizeAndDepth) {

@@ -3,6 +3,10 @@
 
 #include "panel/ObjectRules.h"
 
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
 namespace {
 
 const BBox kBox = {{-1.0f, -2.0f, -3.0f}, {1.0f, 2.0f, 3.0f}};
@@ -50,6 +54,34 @@ TEST(AnchorPointTest, CentreThenTopFaceGivesTheTopFacesCentre) {
     // From a corner, a face keeps the corner's other coordinates.
     const Vector3 corner = AnchorPoint(3036, kBox, kOutside, kSize);
     ExpectPoint(AnchorPoint(3032, kBox, kOutside, kSize), AnchorPoint(3038, kBox, corner, kSize));
+}
+
+TEST(AnchorPointTest, ACentrePastTheFloatRangeIsInfiniteAndRefused) {
+    // Finite box and size whose centre, half the size plus the minimum, lies
+    // beyond the largest float: it must come out as an infinity (a plain cast
+    // would be undefined), and so never be handed to the host.
+    const BBox box = {{-3.4e38f, 0.0f, 0.0f}, {-6e37f, 1.0f, 1.0f}};
+    const Vector3 size = {-2.8e38f, 1.0f, 1.0f};
+    const Vector3 centre = AnchorPoint(3044, box, kOutside, size);
+    EXPECT_EQ(-std::numeric_limits<float>::infinity(), centre.x);
+    EXPECT_FALSE(AllFinite(centre));
+    const BBox high = {{FLT_MAX, 0.0f, 0.0f}, {FLT_MAX, 0.0f, 0.0f}};
+    EXPECT_EQ(std::numeric_limits<float>::infinity(),
+              AnchorPoint(3044, high, kOutside, {FLT_MAX, 0.0f, 0.0f}).x);
+    // Up to half a step past the largest float, rounding still gives it.
+    const BBox edge = {{FLT_MAX, 0.0f, 0.0f}, {FLT_MAX, 0.0f, 0.0f}};
+    EXPECT_EQ(FLT_MAX, AnchorPoint(3044, edge, kOutside, {1e30f, 0.0f, 0.0f}).x);
+    EXPECT_TRUE(AllFinite(AnchorPoint(3044, edge, kOutside, {1e30f, 0.0f, 0.0f})));
+}
+
+TEST(AllFiniteTest, RefusesNaNAndInfinitiesInAnyCoordinate) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    EXPECT_TRUE(AllFinite({FLT_MAX, -FLT_MAX, FLT_TRUE_MIN}));
+    EXPECT_TRUE(AllFinite({0.0f, -0.0f, 1e30f}));
+    for (const Vector3& v : {Vector3{nan, 0, 0}, Vector3{0, -nan, 0}, Vector3{0, 0, inf},
+                             Vector3{-inf, 0, 0}, Vector3{nan, inf, -inf}})
+        EXPECT_FALSE(AllFinite(v)) << v.x << ", " << v.y << ", " << v.z;
 }
 
 TEST(UnitCodeTest, EvenPositionsChooseCodesAndOddOnesLatch) {

@@ -272,7 +272,9 @@ TEST(WorkbenchDemoScript, OrderAndFiles) {
     EXPECT_EQ(DemoAction::WriteRecord, actions.front());
     EXPECT_EQ(DemoAction::WriteJournal, actions.back());
     EXPECT_TRUE(files.count("01-panel-open.bmp"));
-    EXPECT_TRUE(files.count("02-object-edited.bmp"));
-    EXPECT_TRUE(files.count("03-after-reactivation.bmp"));
+    EXPECT_TRUE(files.count("02-panel-fields.bmp"));
+    EXPECT_TRUE(files.count("03-panel-title.bmp"));
+    EXPECT_TRUE(files.count("04-object-edited.bmp"));
+    EXPECT_TRUE(files.count("05-after-reactivation.bmp"));
     EXPECT_TRUE(files.count("journal.txt"));
 }

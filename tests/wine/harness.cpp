@@ -18,8 +18,10 @@ std::vector<Test>& Tests() {
 
 const char* currentTest = "";
 int failures = 0;
-// Tick count at the start of the running test, for the watchdog.
+// Tick counts at the start of the running test, for its time, and at its
+// last sign of progress, for the watchdog.
 volatile DWORD testStarted = 0;
+volatile DWORD testProgressed = 0;
 constexpr DWORD kTestLimitMs = 60000;
 
 // The win32 thread model of the runtime has no std::mutex.
@@ -83,7 +85,7 @@ DWORD WINAPI BoxWatcher(void*) {
 DWORD WINAPI Watchdog(void*) {
     for (;;) {
         Sleep(500);
-        if (GetTickCount() - testStarted > kTestLimitMs) {
+        if (GetTickCount() - testProgressed > kTestLimitMs) {
             std::fprintf(stderr, "watchdog: test %s did not finish in time\n", currentTest);
             std::fflush(stderr);
             ExitProcess(3);
@@ -120,6 +122,8 @@ void Pump(DWORD milliseconds) {
         Sleep(5);
     } while (GetTickCount() - start < milliseconds);
 }
+
+void KeepAlive() { testProgressed = GetTickCount(); }
 
 std::vector<std::string> TakeDismissedBoxes() {
     Hold hold(boxesLock);
@@ -249,6 +253,15 @@ BOOL CALLBACK CollectPanel(HWND window, LPARAM lp) {
     return TRUE;
 }
 
+// The module beside the program, or the one ORTOLAN_MODULE names (an
+// installed copy, as the package check runs the tests against it).
+std::string ModulePath() {
+    char path[MAX_PATH];
+    DWORD length = GetEnvironmentVariableA("ORTOLAN_MODULE", path, sizeof path);
+    if (length > 0 && length < sizeof path) return path;
+    return ProgramFolder() + "ortolan.tsx";
+}
+
 }  // namespace
 
 ModuleFixture::ModuleFixture() {
@@ -259,9 +272,10 @@ ModuleFixture::ModuleFixture() {
     standinSetMainView(view);
     installFolder = FreshFolder("install");
     standinSetTSDir(installFolder.c_str());
-    module = LoadLibraryA((ProgramFolder() + "ortolan.tsx").c_str());
+    const std::string path = ModulePath();
+    module = LoadLibraryA(path.c_str());
     if (!module) {
-        Fail(__FILE__, __LINE__, "ortolan.tsx did not load");
+        Fail(__FILE__, __LINE__, path + " did not load");
         throw Abort();
     }
     getData = Resolve<GetDataFn>(module, "tsxGetData");
@@ -324,13 +338,13 @@ int OpenedPanel::Height() const {
 int main() {
     using namespace harness;
     CreateThread(nullptr, 0, BoxWatcher, nullptr, 0, nullptr);
-    testStarted = GetTickCount();
+    testStarted = testProgressed = GetTickCount();
     CreateThread(nullptr, 0, Watchdog, nullptr, 0, nullptr);
     int passed = 0;
     int failed = 0;
     for (const Test& test : Tests()) {
         currentTest = test.name;
-        testStarted = GetTickCount();
+        testStarted = testProgressed = GetTickCount();
         const int before = failures;
         try {
             test.function();

@@ -41,6 +41,10 @@ std::string Describe(const char* a, const char* b, const A& av, const B& bv) {
 // Processes this thread's messages for the given time.
 void Pump(DWORD milliseconds = 50);
 
+// A long test that is still making progress starts its minute again: the
+// watchdog ends only a test that stops between two calls.
+void KeepAlive();
+
 // Texts of the modal message boxes dismissed since the last call.
 std::vector<std::string> TakeDismissedBoxes();
 

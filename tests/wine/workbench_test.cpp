@@ -159,8 +159,14 @@ WINE_TEST(DemoLeavesReportScreenshotsAndJournal) {
     CHECK(Contains(report, "result: ok\n"));
     CHECK(!Contains(report, "error:"));
     CheckScreenshot(out + "01-panel-open.bmp");
-    CheckScreenshot(out + "02-object-edited.bmp");
-    CheckScreenshot(out + "03-after-reactivation.bmp");
+    // Reduced to the field rows, restored, reduced to the title strip, restored.
+    size_t fields = report.find("panel height: 117\n");
+    size_t title = report.find("panel height: 14\n", fields);
+    CHECK(fields != std::string::npos && title != std::string::npos);
+    CheckScreenshot(out + "02-panel-fields.bmp");
+    CheckScreenshot(out + "03-panel-title.bmp");
+    CheckScreenshot(out + "04-object-edited.bmp");
+    CheckScreenshot(out + "05-after-reactivation.bmp");
 
     // Two activations, each opening a panel under the main view.
     std::string journal = ReadFile(out + "journal.txt");
