@@ -22,10 +22,3 @@ set(bitmap_art ${CMAKE_SOURCE_DIR}/res/bitmaps/bitmap_art.cpp ${CMAKE_SOURCE_DIR
 add_executable(make_bitmaps ${CMAKE_SOURCE_DIR}/res/bitmaps/make_bitmaps.cpp ${bitmap_art})
 target_sources(unit_tests PRIVATE ${bitmap_art})
 
-# Benchmarks: built with the native flavour, run by hand (they time, they do not test).
-file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_bench.cpp)
-foreach(source ${bench_sources})
-    get_filename_component(name ${source} NAME_WE)
-    add_executable(${name} ${source})
-    target_link_libraries(${name} PRIVATE ortolan_core)
-endforeach()

@@ -12,16 +12,32 @@ double BoundTolerance(double t) {
     return std::max(std::fabs(t * 1e-9), 1e-9);
 }
 
-// printf into a string of the measured size: a precision of a few hundred or
-// a value near DBL_MAX in fixed form must not overrun anything.
+// printf into a string. Short texts, which is every text the spins show,
+// are written once into a buffer on the stack; a longer one (a precision of
+// a few hundred, a value near DBL_MAX in fixed form) is measured and written
+// again at its size, so nothing is ever cut short or overrun.
 template <class... Args>
 std::string Printf(const char* format, Args... args) {
-    const int size = std::snprintf(nullptr, 0, format, args...);
+    char buffer[64];
+    const int size = std::snprintf(buffer, sizeof buffer, format, args...);
     if (size < 0) return std::string();
+    if (static_cast<size_t>(size) < sizeof buffer)
+        return std::string(buffer, static_cast<size_t>(size));
     std::string text(static_cast<size_t>(size) + 1, '\0');
     std::snprintf(&text[0], text.size(), format, args...);
     text.resize(static_cast<size_t>(size));
     return text;
+}
+
+// Whether "%g" writes the value in exponent form: when its decimal exponent,
+// after rounding to six significant digits, is below -4 or above 5. Within
+// [1e-4, 999999) rounding cannot carry the exponent out of that span, so the
+// answer is known without formatting; at and beyond the edges (999999.5
+// rounds up to 1e+06) "%g" itself decides.
+bool GeneralUsesExponent(double value) {
+    const double magnitude = std::fabs(value);
+    if (value == 0.0 || (magnitude >= 1e-4 && magnitude < 999999.0)) return false;
+    return Printf("%g", value).find('e') != std::string::npos;
 }
 
 void TrimTrailing(std::string& text, char point) {
@@ -70,10 +86,9 @@ std::optional<int> PositionFor(double value, const SpinSettings& settings) {
 }
 
 std::string FormatValue(double value, int precision, bool trimZeros, char decimalPoint) {
-    const std::string general = Printf("%g", value);
-    if (precision < 0) return general;
+    if (precision < 0) return Printf("%g", value);
 
-    const bool exponentForm = general.find('e') != std::string::npos;
+    const bool exponentForm = GeneralUsesExponent(value);
     std::string text = Printf(exponentForm ? "%.*e" : "%.*f", precision, value);
     if (!trimZeros || text.find(decimalPoint) == std::string::npos) return text;
 

@@ -4,12 +4,19 @@
 
 #include "controls/NumberText.h"
 
+// One message for the short texts of number fields; a text that fills the
+// buffer may have been cut, and is measured and read again whole.
 std::string WindowText(HWND window) {
+    char buffer[128];
+    const int copied = GetWindowTextA(window, buffer, sizeof buffer);
+    if (copied <= 0) return std::string();
+    if (copied < static_cast<int>(sizeof buffer) - 1)
+        return std::string(buffer, static_cast<size_t>(copied));
     const int length = GetWindowTextLengthA(window);
     if (length <= 0) return std::string();
     std::vector<char> text(static_cast<size_t>(length) + 1);
-    const int copied = GetWindowTextA(window, text.data(), length + 1);
-    return std::string(text.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+    const int whole = GetWindowTextA(window, text.data(), length + 1);
+    return std::string(text.data(), whole > 0 ? static_cast<size_t>(whole) : 0);
 }
 
 FloatSpin::FloatSpin() { settings.decimalPoint = LocaleDecimalPoint(); }
@@ -43,7 +50,7 @@ void FloatSpin::SetRange(double minimum, double maximum, double step) {
     settings.positionCount = PositionCountFor(minimum, maximum, step);
     if (!hwnd) return;
     SendMessageA(hwnd, UDM_SETRANGE32, 0, settings.positionCount);
-    SyncPosition(GetValue());
+    SyncPosition(GetValue(Buddy()));
 }
 
 void FloatSpin::GetRange(double& minimum, double& maximum, double& step) const {
@@ -52,9 +59,12 @@ void FloatSpin::GetRange(double& minimum, double& maximum, double& step) const {
     step = settings.step;
 }
 
+// The buddy is asked for once per step: each question is a message through
+// this control's own subclass.
 LRESULT FloatSpin::OnDeltaPos(const NMUPDOWN& change) {
     const bool wrap = (GetWindowLongA(hwnd, GWL_STYLE) & UDS_WRAP) != 0;
-    ShowValue(StepValue(GetValue(), change.iDelta, wrap, settings));
+    HWND buddy = Buddy();
+    ShowValue(buddy, StepValue(GetValue(buddy), change.iDelta, wrap, settings));
     return 0;
 }
 
@@ -62,14 +72,12 @@ HWND FloatSpin::Buddy() const {
     return hwnd ? reinterpret_cast<HWND>(SendMessageA(hwnd, UDM_GETBUDDY, 0, 0)) : nullptr;
 }
 
-double FloatSpin::GetValue() const {
-    HWND buddy = Buddy();
+double FloatSpin::GetValue(HWND buddy) const {
     if (!buddy) return 0.0;
     return AtofDecimal(WindowText(buddy).c_str(), settings.decimalPoint);
 }
 
-void FloatSpin::ShowValue(double value) {
-    HWND buddy = Buddy();
+void FloatSpin::ShowValue(HWND buddy, double value) {
     if (!buddy) return;
     SetWindowTextA(buddy, FormatValue(value, settings).c_str());
 }

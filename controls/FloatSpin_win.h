@@ -40,8 +40,8 @@ private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id,
                                  DWORD_PTR ref);
     HWND Buddy() const;
-    double GetValue() const;
-    void ShowValue(double value);
+    double GetValue(HWND buddy) const;
+    void ShowValue(HWND buddy, double value);
     void SyncPosition(double value);
 
     static const UINT_PTR kSubclassId = 0x5350;  // 'SP'

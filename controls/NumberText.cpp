@@ -90,20 +90,30 @@ bool Convert(const char* text, const Scanned& s, Real& value) {
         return true;
     }
 
-    std::string canonical;
-    canonical.reserve(last - first + 16);
-    if (s.negative) canonical += '-';
-    canonical += digit(first);
-    if (last > first) {
-        canonical += '.';
-        for (size_t k = first + 1; k <= last; ++k) canonical += digit(k);
+    // Sign, digits, point, 'e' and an order of at most four characters. The
+    // numbers the panel writes and most that are typed have a handful of
+    // digits and are rewritten on the stack; a heap string for every
+    // keystroke cost as much again as the conversion itself.
+    const size_t size = (last - first + 1) + 8;
+    char onStack[64];
+    std::string onHeap;
+    char* canonical = onStack;
+    if (size > sizeof onStack) {
+        onHeap.resize(size);
+        canonical = &onHeap[0];
     }
-    canonical += 'e';
-    canonical += std::to_string(order);
+    char* end = canonical;
+    if (s.negative) *end++ = '-';
+    *end++ = digit(first);
+    if (last > first) {
+        *end++ = '.';
+        for (size_t k = first + 1; k <= last; ++k) *end++ = digit(k);
+    }
+    *end++ = 'e';
+    end = std::to_chars(end, canonical + size, order).ptr;
 
     Real result = 0;
-    const char* end = canonical.data() + canonical.size();
-    const std::from_chars_result r = std::from_chars(canonical.data(), end, result);
+    const std::from_chars_result r = std::from_chars(canonical, end, result);
     if (r.ec == std::errc::result_out_of_range) {
         if (order > 0) return false;
         value = zero;  // below half the smallest subnormal

@@ -24,6 +24,29 @@ constexpr const char* kNumberPrompt = "Please enter a number.";
 
 }  // namespace
 
+void TransformPanel::BindFields() {
+    for (int i = 0; i < 9; ++i) {
+        fields[i].window = GetDlgItem(hwnd, kFields[i].id);
+        fields[i].text.clear();
+        fields[i].stale = true;
+    }
+    axisBox = GetDlgItem(hwnd, IDC_AXIS_MODE);
+}
+
+const std::string& TransformPanel::FieldText(int index) {
+    Field& field = fields[index];
+    if (field.stale) {
+        field.text = WindowText(field.window);
+        field.stale = false;
+    }
+    return field.text;
+}
+
+void TransformPanel::FieldChanged(int id) {
+    if (id < IDC_LOCATION_X || id > IDC_SIZE_Z || (id - IDC_LOCATION_X) % 2 != 0) return;
+    fields[(id - IDC_LOCATION_X) / 2].stale = true;
+}
+
 bool TransformPanel::ExchangeToMembers() {
     // A field that fails while the prompt for an earlier one is still open
     // (its modal loop dispatches our messages) is left for that prompt.
@@ -31,29 +54,29 @@ bool TransformPanel::ExchangeToMembers() {
     Vector3* rows[] = {&location, &rotation, &size};
     for (int i = 0; i < 9; ++i) {
         float value = 0.0f;
-        if (!ParseFieldFloat(WindowText(GetDlgItem(hwnd, kFields[i].id)), value)) {
+        if (!ParseFieldFloat(FieldText(i), value)) {
             PromptForNumber(kFields[i].id);
             return false;
         }
         rows[i / 3]->*kFields[i].component = value;
     }
-    axisMode = static_cast<int>(IsDlgButtonChecked(hwnd, IDC_AXIS_MODE));
+    axisMode = static_cast<int>(SendMessageA(axisBox, BM_GETCHECK, 0, 0));
     return true;
 }
 
 void TransformPanel::ExchangeToFields() {
     writingFields = true;
     const Vector3* rows[] = {&location, &rotation, &size};
-    for (int i = 0; i < 9; ++i)
-        WriteField(kFields[i].id, FormatFieldFloat(rows[i / 3]->*kFields[i].component));
+    for (int i = 0; i < 9; ++i) WriteField(i, FormatFieldFloat(rows[i / 3]->*kFields[i].component));
     const int check = axisMode >= 0 && axisMode <= 2 ? axisMode : 0;
-    CheckDlgButton(hwnd, IDC_AXIS_MODE, static_cast<UINT>(check));
+    SendMessageA(axisBox, BM_SETCHECK, static_cast<WPARAM>(check), 0);
     writingFields = false;
 }
 
-void TransformPanel::WriteField(int id, const std::string& text) {
-    HWND field = GetDlgItem(hwnd, id);
-    if (WindowText(field) != text) SetWindowTextA(field, text.c_str());
+// The field's EN_CHANGE marks the new text for reading back: the edit may
+// keep less than it was given (its text limit).
+void TransformPanel::WriteField(int index, const std::string& text) {
+    if (FieldText(index) != text) SetWindowTextA(fields[index].window, text.c_str());
 }
 
 void TransformPanel::PromptForNumber(int id) {

@@ -140,6 +140,7 @@ bool TransformPanel::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 INT_PTR TransformPanel::OnInitDialog() {
     AttachControls();
+    BindFields();
     ExchangeToFields();
 
     const int x = ThePanelApp().GetProfileInt(kProfileSection, "PanelX", kDefaultPanelX);
@@ -218,6 +219,7 @@ LRESULT TransformPanel::OnNotify(const NMHDR& header) {
 
 void TransformPanel::OnCommand(int id, int code) {
     if (code == EN_CHANGE) {
+        FieldChanged(id);  // the exchange's own writes too: the texts changed
         if (writingFields) return;
         switch (id) {
         case IDC_LOCATION_X:

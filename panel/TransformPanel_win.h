@@ -60,9 +60,12 @@ private:
 
     // Data exchange between the nine value fields, the "axis" box and the
     // members (PanelExchange_win.cpp).
+    void BindFields();
     bool ExchangeToMembers();
     void ExchangeToFields();
-    void WriteField(int id, const std::string& text);
+    const std::string& FieldText(int index);
+    void FieldChanged(int id);
+    void WriteField(int index, const std::string& text);
     void PromptForNumber(int id);
 
     // Transform editing (TransformCommands_win.cpp).
@@ -103,6 +106,19 @@ private:
     MenuButton unitButton;       // 3057
     Axes axesScratch{};
     MenuButton coordsButton;  // 3058
+
+    // The nine value fields as last read, in exchange order. Every keystroke
+    // exchanges all nine, and reading a field is a message through the
+    // subclass that its up-down control keeps on it (a server round trip per
+    // link under Wine). A field reports every change of its text with
+    // EN_CHANGE, typed or set, so it is read again only after it has.
+    struct Field {
+        HWND window = nullptr;
+        std::string text;
+        bool stale = true;
+    };
+    Field fields[9];
+    HWND axisBox = nullptr;  // 3049
 
     bool writingFields = false;  // change notifications are the exchange's own
     bool prompting = false;      // the number prompt is open

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -66,6 +70,29 @@ TEST(FloatSpinFormat, ExponentFormExactlyWhereGeneralFormatUsesIt) {
     EXPECT_EQ("1.000e-05", Format(0.00001, 3, false));
     EXPECT_EQ("0.000", Format(0.0001, 3, false));         // fixed form, digits lost
     EXPECT_EQ("1.797693e+308", Format(DBL_MAX, 6, false));
+}
+
+// The form is decided without "%g" for values well inside the fixed span;
+// around its edges and across the whole range it must still agree with "%g".
+TEST(FloatSpinFormat, FormAgreesWithGeneralFormatAroundItsEdges) {
+    std::vector<double> values = {0.0, -0.0, 1e-300, 5e-324, DBL_MAX, HUGE_VAL, -HUGE_VAL, NAN};
+    for (double edge : {1e-4, 9.9999995e-5, 999999.0, 999999.5, 999998.5}) {
+        double below = edge, above = edge;
+        for (int i = 0; i < 64; ++i) {
+            below = std::nextafter(below, 0.0);
+            above = std::nextafter(above, HUGE_VAL);
+            values.insert(values.end(), {below, above, -below, -above});
+        }
+        values.push_back(edge);
+    }
+    for (double v = 1e-12; v < 1e12; v *= 1.37) values.insert(values.end(), {v, -v});
+    for (double v : values) {
+        char general[64];
+        std::snprintf(general, sizeof general, "%g", v);
+        const bool exponent = std::strchr(general, 'e') != nullptr;
+        const std::string text = FormatValue(v, 3, false, '.');
+        EXPECT_EQ(exponent, text.find('e') != std::string::npos) << general << " gave " << text;
+    }
 }
 
 TEST(FloatSpinFormat, TrimmingLooksForTheGivenDecimalPoint) {

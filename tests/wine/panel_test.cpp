@@ -2,6 +2,8 @@
 // prompt, reduction and hiding, and what the panel paints. Host calls are
 // read back from the stand-in's journal.
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "harness.h"
@@ -397,4 +399,44 @@ WINE_TEST(DialogFontGivesTheBaseUnitsTheBoxPictureIsDrawnFor) {
     MapDialogRect(p.panel, &units);
     CHECK_EQ(6L, units.right);
     CHECK_EQ(12L, units.bottom);
+}
+
+// The panel keeps what its fields hold between exchanges and reads a field
+// again only after it reported a change, so every way of changing a field
+// must reach the next apply of another field.
+WINE_TEST(EveryWayOfChangingAFieldReachesTheNextApply) {
+    OpenedPanel p;
+    HWND y = p.Item(3011);
+    auto applied = [&](const char* typedX) {
+        Replace(p.Item(3009), typedX);
+        return JournalCalls("tsxGNodeSetLocation").back();
+    };
+    SetWindowTextA(y, "45");
+    CHECK_EQ(std::string("tsxGNodeSetLocation(#1, {1, 45, 0})"), applied("1"));
+    SendMessageA(y, EM_SETSEL, 1, 2);
+    SendMessageA(y, WM_CLEAR, 0, 0);
+    CHECK_EQ(std::string("tsxGNodeSetLocation(#1, {2, 4, 0})"), applied("2"));
+    SendMessageA(y, EM_SETSEL, 0, -1);
+    SendMessageA(y, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("6"));
+    CHECK_EQ(std::string("tsxGNodeSetLocation(#1, {3, 6, 0})"), applied("3"));
+    // What undo brings back is the edit's own business; the apply must see it.
+    auto holding = [&](const char* x) {
+        char text[64];
+        std::snprintf(text, sizeof text, "tsxGNodeSetLocation(#1, {%s, %g, 0})", x,
+                      std::atof(p.Text(3011).c_str()));
+        return std::string(text);
+    };
+    SendMessageA(y, EM_UNDO, 0, 0);
+    CHECK(p.Text(3011) != "6");
+    CHECK_EQ(holding("4"), applied("4"));
+    Key(y, VK_UP);  // the spin rewrites the field
+    CHECK_EQ(holding("5"), applied("5"));
+    // The panel's own writes, whose change notifications start no apply.
+    StandinObject cube{};
+    standinGetObject(standinObjectAt(0), &cube);
+    cube.location = {7, 8, 9};
+    standinSetObject(standinObjectAt(0), &cube);
+    p.Click(3045);
+    CHECK_EQ(std::string("tsxGNodeSetLocation(#1, {6, 8, 9})"), applied("6"));
+    CHECK(TakeDismissedBoxes().empty());
 }

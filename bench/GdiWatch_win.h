@@ -1,0 +1,27 @@
+// Live GDI objects of one module, seen through its own imports. Wine's
+// GetGuiResources always answers 0, so the watch patches the module's import
+// address table: every GDI object or device context that the module creates,
+// loads or borrows through an import is recorded until the module deletes or
+// releases it. Objects that system code makes for its own use while serving
+// the module (inside DrawFrameControl, say) are that code's business and are
+// not seen.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+namespace gdi_watch {
+
+// Patches the module's imports; false when it imports none of the watched
+// functions. Stays in force until the module is unloaded.
+bool Watch(HMODULE module);
+
+// Handles created and not yet deleted since Watch or the last Reset.
+size_t Live();
+// Handles created since Watch or the last Reset, deleted or not.
+size_t Created();
+// Forgets every handle seen so far.
+void Reset();
+
+}  // namespace gdi_watch

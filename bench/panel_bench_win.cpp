@@ -1,0 +1,583 @@
+// The real module's panel timed under Wine against the same dialog template
+// run by a bare dialog procedure, and what the panel keeps over long use:
+// live GDI objects and host memory blocks. Both sides live in one process
+// and their rounds are interleaved, so load from other work on the machine
+// falls on both alike; each figure is the ratio of two medians.
+//
+//   panel_bench OUT.json [--quick | --trace]
+//
+// Writes the figures as JSON to OUT.json (scripts/bench merges them with the
+// native figures) and a short account to stdout. Exits non-zero only when
+// the benchmark itself could not run (no module, a round that did not do
+// what it times); a missed target is a figure, not a failure.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "bench/BenchStats.h"
+#include "bench/GdiWatch_win.h"
+#include "host/standin.h"
+
+namespace {
+
+constexpr int kPanelTemplate = 2003;
+constexpr int kLocationX = 3009;
+constexpr int kSizeX = 3021;
+constexpr int kHide = 3008;
+constexpr UINT kFullRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN;
+
+struct Settings {
+    int warmup = 300;           // rounds run and thrown away before the timed ones
+    int rounds = 3000;          // keystroke and spin rounds
+    int repaintWarmup = 50;
+    int repaintRounds = 800;
+    int openWarmup = 10;
+    int openRounds = 200;       // every panel object outlives its window: keep this modest
+    int frugalRepaints = 10000;
+    int frugalClickRounds = 1000;
+};
+
+Settings QuickSettings() {
+    Settings s;
+    s.warmup = 20;
+    s.rounds = 200;
+    s.repaintWarmup = 10;
+    s.repaintRounds = 100;
+    s.openWarmup = 2;
+    s.openRounds = 20;
+    s.frugalRepaints = 200;
+    s.frugalClickRounds = 20;
+    return s;
+}
+
+// Rounds whose effect was not seen (no apply, no panel): the figure of such
+// a side would time something else than it claims.
+int unverified = 0;
+
+void Require(bool condition, const char* what) {
+    if (condition) return;
+    if (unverified < 10) std::fprintf(stderr, "panel_bench: round not verified: %s\n", what);
+    ++unverified;
+}
+
+class Clock {
+public:
+    Clock() { QueryPerformanceFrequency(&frequency); }
+
+    template <class Work>
+    double Microseconds(Work&& work) const {
+        LARGE_INTEGER start, end;
+        QueryPerformanceCounter(&start);
+        work();
+        QueryPerformanceCounter(&end);
+        return 1e6 * static_cast<double>(end.QuadPart - start.QuadPart) /
+               static_cast<double>(frequency.QuadPart);
+    }
+
+private:
+    LARGE_INTEGER frequency;
+};
+
+// Everything pending is handled before a timed round starts (paints, the
+// view's invalidation by the host's refresh), so no round pays for the one
+// before it.
+void Drain() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+// Nobody answers a message box in a virtual display; one would stop the
+// benchmark for good. A watcher dismisses them and they are counted.
+volatile LONG boxesDismissed = 0;
+
+BOOL CALLBACK DismissBox(HWND window, LPARAM) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") != 0) return TRUE;
+    if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return TRUE;  // a panel
+    InterlockedIncrement(&boxesDismissed);
+    PostMessageA(window, WM_COMMAND, IDOK, 0);
+    return TRUE;
+}
+
+DWORD WINAPI BoxWatcher(void*) {
+    for (;;) {
+        EnumWindows(DismissBox, 0);
+        Sleep(100);
+    }
+}
+
+LRESULT CALLBACK ViewProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    return DefWindowProcA(window, message, wp, lp);
+}
+
+// The baseline: the panel's own template with nothing but the dialog
+// manager's default processing behind it.
+INT_PTR CALLBACK BareDialogProc(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG;
+}
+
+struct WindowSearch {
+    HWND owner;
+    std::vector<HWND>* found;
+};
+
+BOOL CALLBACK CollectOwned(HWND window, LPARAM lp) {
+    auto* search = reinterpret_cast<WindowSearch*>(lp);
+    if (GetWindow(window, GW_OWNER) == search->owner) search->found->push_back(window);
+    return TRUE;
+}
+
+using IntFn = int(__cdecl*)();
+using VoidFn = void(__cdecl*)();
+
+template <class Function>
+Function Resolve(HMODULE module, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+std::string ProgramFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
+
+// The module loaded beside the stand-in host with a main view that owns its
+// panels, as a host would hold it.
+class HostedModule {
+public:
+    HostedModule() {
+        standinReset();
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = ViewProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        wc.lpszClassName = "OrtolanBenchView";
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        RegisterClassA(&wc);
+        view = CreateWindowExA(0, "OrtolanBenchView", "bench main view",
+                               WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 800, 600, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+        standinSetMainView(view);
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        const std::string install = std::string(temp) + "ortolan-bench\\";
+        CreateDirectoryA(install.c_str(), nullptr);
+        standinSetTSDir(install.c_str());
+        module = LoadLibraryA((ProgramFolder() + "ortolan.tsx").c_str());
+        if (!module) return;
+        leftClick = Resolve<IntFn>(module, "tsxOnLeftClick");
+        deactivate = Resolve<VoidFn>(module, "tsxDeactivate");
+        const LPCSTR dialogType = MAKEINTRESOURCEA(5);  // RT_DIALOG, spelt for the A call
+        HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(kPanelTemplate), dialogType);
+        HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+        dialogTemplate = loaded ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
+        Drain();
+    }
+    ~HostedModule() {
+        if (view) DestroyWindow(view);
+        Drain();
+        standinSetMainView(nullptr);
+        if (module) FreeLibrary(module);
+    }
+    HostedModule(const HostedModule&) = delete;
+    HostedModule& operator=(const HostedModule&) = delete;
+
+    bool Ready() const { return module && leftClick && deactivate && dialogTemplate && view; }
+
+    // Top-level windows the view owns: its panels and the bare dialogs.
+    std::vector<HWND> Owned() const {
+        std::vector<HWND> found;
+        WindowSearch search{view, &found};
+        EnumThreadWindows(GetCurrentThreadId(), CollectOwned, reinterpret_cast<LPARAM>(&search));
+        return found;
+    }
+
+    // An owned window that is not among `known`; null when there is none.
+    HWND NewWindow(const std::vector<HWND>& known) const {
+        for (HWND window : Owned())
+            if (std::find(known.begin(), known.end(), window) == known.end()) return window;
+        return nullptr;
+    }
+
+    HWND CreateBare() const {
+        return CreateDialogIndirectParamA(module, dialogTemplate, view, BareDialogProc, 0);
+    }
+
+    HMODULE module = nullptr;
+    HWND view = nullptr;
+    IntFn leftClick = nullptr;
+    VoidFn deactivate = nullptr;
+    const DLGTEMPLATE* dialogTemplate = nullptr;
+};
+
+void SelectAll(HWND edit) { SendMessageA(edit, EM_SETSEL, 0, -1); }
+
+std::string Text(HWND window) {
+    char text[64] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+// What one request to the Wine server costs in this run: GetProp is one.
+// Under Wine most of a round's time goes to such requests (window
+// properties, children, regions), so the differences between the sides
+// read best in these units.
+double roundTripMicroseconds = NAN;
+
+// Typed keystroke and spin step, interleaved with the same keystroke into
+// the bare dialog's edit and with the round-trip probe.
+void TimeEditing(HWND panel, HWND bare, const Settings& settings,
+                 std::vector<bench::Comparison>& results) {
+    const Clock clock;
+    HWND panelEdit = GetDlgItem(panel, kLocationX);
+    HWND bareEdit = GetDlgItem(bare, kLocationX);
+    std::vector<double> keystroke, spin, bareKeystroke, roundTrip;
+    for (int round = 0; round < settings.warmup + settings.rounds; ++round) {
+        const bool timed = round >= settings.warmup;
+        const WPARAM digit = static_cast<WPARAM>('1' + round % 9);
+        for (int place = 0; place < 4; ++place) {
+            standinJournalClear();
+            Drain();
+            const int side = bench::SideAt(round, place, 4);
+            const int changed = standinChangedCount();
+            const std::string before = Text(panelEdit);
+            if (side == 0 || side == 2) {
+                SelectAll(side == 0 ? panelEdit : bareEdit);
+                Drain();
+            }
+            double t = 0.0;
+            switch (side) {
+            case 0:
+                t = clock.Microseconds([&] { SendMessageA(panelEdit, WM_CHAR, digit, 1); });
+                Require(standinChangedCount() == changed + 1, "keystroke applied once");
+                if (timed) keystroke.push_back(t);
+                break;
+            case 1:
+                t = clock.Microseconds([&] { SendMessageA(panelEdit, WM_KEYDOWN, VK_UP, 1); });
+                // Released at once, before the up-down control's auto-repeat fires.
+                SendMessageA(panelEdit, WM_KEYUP, VK_UP, 0xC0000001);
+                Require(standinChangedCount() == changed + 1 && Text(panelEdit) != before,
+                        "spin step rewrote the field and applied once");
+                if (timed) spin.push_back(t);
+                break;
+            case 2:
+                t = clock.Microseconds([&] { SendMessageA(bareEdit, WM_CHAR, digit, 1); });
+                Require(Text(bareEdit) == std::string(1, static_cast<char>(digit)),
+                        "bare keystroke typed");
+                if (timed) bareKeystroke.push_back(t);
+                break;
+            case 3: {
+                HANDLE found = nullptr;
+                t = clock.Microseconds([&] { found = GetPropA(bareEdit, "OrtolanBenchProbe"); });
+                Require(found == nullptr, "probe property absent");
+                if (timed) roundTrip.push_back(t);
+                break;
+            }
+            }
+        }
+    }
+    roundTripMicroseconds = bench::Median(roundTrip);
+    results.push_back(bench::Compare(
+        "keystroke apply", "WM_CHAR into location X until the host's tsxSceneSetChanged returned",
+        "the same WM_CHAR into the edit of a bare dialog of the same template", keystroke,
+        bareKeystroke, 1.5));
+    results.push_back(bench::Compare(
+        "spin step", "VK_UP in location X: step, rewrite, apply",
+        "the keystroke apply above, timed in the same rounds", spin, keystroke, 1.3));
+}
+
+void Repaint(HWND window) { RedrawWindow(window, nullptr, nullptr, kFullRepaint); }
+
+void TimeRepaint(HWND panel, HWND bare, const Settings& settings,
+                 std::vector<bench::Comparison>& results) {
+    const Clock clock;
+    std::vector<double> subject, baseline;
+    for (int round = 0; round < settings.repaintWarmup + settings.repaintRounds; ++round) {
+        const bool timed = round >= settings.repaintWarmup;
+        for (int place = 0; place < 2; ++place) {
+            Drain();
+            GdiFlush();
+            const bool isPanel = bench::SideAt(round, place, 2) == 0;
+            const double t = clock.Microseconds([&] { Repaint(isPanel ? panel : bare); });
+            if (timed) (isPanel ? subject : baseline).push_back(t);
+        }
+    }
+    results.push_back(bench::Compare(
+        "full repaint", "RedrawWindow of the open panel with all its children",
+        "the same template shown by a bare dialog procedure", subject, baseline, 1.5));
+}
+
+// From the click on the host's icon until the panel is on the screen with
+// its fields filled: the left click of a new activation, then the window's
+// first paint with all its children. The baseline creates the template with
+// a bare dialog procedure and paints it the same way.
+void TimeOpening(const HostedModule& host, const Settings& settings,
+                 std::vector<bench::Comparison>& results) {
+    const Clock clock;
+    std::vector<double> subject, baseline;
+    for (int round = 0; round < settings.openWarmup + settings.openRounds; ++round) {
+        const bool timed = round >= settings.openWarmup;
+        for (int place = 0; place < 2; ++place) {
+            const std::vector<HWND> known = host.Owned();
+            Drain();
+            HWND opened = nullptr;
+            const bool isPanel = bench::SideAt(round, place, 2) == 0;
+            const double t = clock.Microseconds([&] {
+                if (isPanel)
+                    host.leftClick();
+                else
+                    host.CreateBare();
+                opened = host.NewWindow(known);
+                RedrawWindow(opened, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            });
+            if (isPanel) {
+                Require(opened && IsWindowVisible(opened) &&
+                            Text(GetDlgItem(opened, kSizeX)) == "2",
+                        "panel opened and filled");
+                host.deactivate();
+            } else {
+                Require(opened != nullptr, "bare dialog created");
+            }
+            if (opened) DestroyWindow(opened);
+            Drain();
+            if (timed) (isPanel ? subject : baseline).push_back(t);
+        }
+    }
+    results.push_back(bench::Compare(
+        "opening", "first left click of an activation until the panel is painted and filled",
+        "the template created by a bare dialog procedure and painted", subject, baseline, 2.0));
+}
+
+struct Frugality {
+    int repaints = 0;
+    int clickRounds = 0;
+    int controls = 0;
+    bool watching = false;
+    size_t gdiAfter = 0;  // the watch starts from none
+    size_t gdiCreated = 0;
+    int blocksBefore = 0;
+    int blocksAfter = 0;
+};
+
+bool IsUpDown(HWND window) {
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    return lstrcmpiA(className, UPDOWN_CLASSA) == 0;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM lp) {
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(window);
+    return TRUE;
+}
+
+// A left click in the control's client area with real mouse messages, the
+// pressed face painted between press and release. Up-down controls are
+// pressed on the upper and the lower arrow in turn, so their values stay put.
+void Click(HWND control, int round) {
+    RECT r{};
+    GetClientRect(control, &r);
+    const int x = r.right / 2;
+    const int y = IsUpDown(control) ? (round % 2 ? r.bottom * 3 / 4 : r.bottom / 4) : r.bottom / 2;
+    SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    Repaint(control);
+    SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    Repaint(control);
+}
+
+Frugality CountWhatIsKept(const HostedModule& host, HWND panel, const Settings& settings) {
+    Frugality f;
+    f.repaints = settings.frugalRepaints;
+    f.clickRounds = settings.frugalClickRounds;
+    f.watching = gdi_watch::Watch(host.module);
+    std::vector<HWND> controls;
+    EnumChildWindows(panel, CollectChild, reinterpret_cast<LPARAM>(&controls));
+    f.controls = static_cast<int>(controls.size());
+
+    // One round of everything first: what is made once and kept (a cached
+    // bitmap, say) is no growth.
+    Repaint(panel);
+    for (HWND control : controls) Click(control, 0);
+    ShowWindow(panel, SW_SHOW);
+    Drain();
+    standinJournalClear();
+    gdi_watch::Reset();
+    f.blocksBefore = standinBlocksOutstanding();
+
+    for (int i = 0; i < settings.frugalRepaints; ++i) {
+        Repaint(panel);
+        if (i % 64 == 0) Drain();
+    }
+    for (int round = 0; round < settings.frugalClickRounds; ++round) {
+        for (HWND control : controls) {
+            Click(control, round);
+            if (GetDlgCtrlID(control) == kHide) ShowWindow(panel, SW_SHOW);
+        }
+        Drain();
+        standinJournalClear();
+    }
+    ShowWindow(panel, SW_SHOW);
+    Repaint(panel);
+    Drain();
+    f.gdiAfter = gdi_watch::Live();
+    f.gdiCreated = gdi_watch::Created();
+    f.blocksAfter = standinBlocksOutstanding();
+    return f;
+}
+
+std::string FrugalityJson(const Frugality& f) {
+    std::string json = "{\"repaints\": " + std::to_string(f.repaints);
+    json += ", \"click_rounds\": " + std::to_string(f.clickRounds);
+    json += ", \"controls_clicked\": " + std::to_string(f.controls);
+    json += std::string(", \"gdi_watch_active\": ") + (f.watching ? "true" : "false");
+    json += ", \"gdi_growth\": " + std::to_string(f.gdiAfter);
+    json += ", \"gdi_created_during_run\": " + std::to_string(f.gdiCreated);
+    json += ", \"host_blocks_before\": " + std::to_string(f.blocksBefore);
+    json += ", \"host_blocks_after\": " + std::to_string(f.blocksAfter);
+    json += ", \"host_block_growth\": " + std::to_string(f.blocksAfter - f.blocksBefore);
+    return json + "}";
+}
+
+bool WriteReport(const char* path, const std::vector<bench::Comparison>& results,
+                 const Frugality& f, const std::string& moduleRun) {
+    std::string json = "{\n  \"comparisons\": [\n";
+    for (size_t i = 0; i < results.size(); ++i)
+        json += "    " + bench::ToJson(results[i], "us") + (i + 1 < results.size() ? ",\n" : "\n");
+    json += "  ],\n  \"frugality\": " + FrugalityJson(f) + ",\n";
+    json += "  \"module_run\": " + bench::JsonString(moduleRun) + ",\n";
+    json += "  \"round_trip_us\": " + bench::JsonNumber(roundTripMicroseconds) + ",\n";
+    json += "  \"unverified_rounds\": " + std::to_string(unverified) + ",\n";
+    json += "  \"message_boxes\": " + std::to_string(boxesDismissed) + "\n}\n";
+    FILE* out = std::fopen(path, "wb");
+    if (!out) return false;
+    const bool written = std::fwrite(json.data(), 1, json.size(), out) == json.size();
+    return std::fclose(out) == 0 && written;
+}
+
+// One round of each kind between markers that Wine's debug channels show,
+// for counting what a round costs in server requests and messages:
+//   WINEDEBUG=+debugstr,+server wine panel_bench.exe - --trace
+void TraceRounds(HWND panel, HWND bare) {
+    HWND panelEdit = GetDlgItem(panel, kLocationX);
+    HWND bareEdit = GetDlgItem(bare, kLocationX);
+    for (int i = 0; i < 3; ++i) {
+        SelectAll(bareEdit);
+        Drain();
+        OutputDebugStringA("ortolan-trace: bare keystroke begins");
+        SendMessageA(bareEdit, WM_CHAR, '5', 1);
+        OutputDebugStringA("ortolan-trace: bare keystroke ends");
+        SelectAll(panelEdit);
+        Drain();
+        OutputDebugStringA("ortolan-trace: keystroke begins");
+        SendMessageA(panelEdit, WM_CHAR, '5', 1);
+        OutputDebugStringA("ortolan-trace: keystroke ends");
+        Drain();
+        OutputDebugStringA("ortolan-trace: spin begins");
+        SendMessageA(panelEdit, WM_KEYDOWN, VK_UP, 1);
+        OutputDebugStringA("ortolan-trace: spin ends");
+        SendMessageA(panelEdit, WM_KEYUP, VK_UP, 0xC0000001);
+        Drain();
+        OutputDebugStringA("ortolan-trace: repaint begins");
+        Repaint(panel);
+        OutputDebugStringA("ortolan-trace: repaint ends");
+        Drain();
+        OutputDebugStringA("ortolan-trace: bare repaint begins");
+        Repaint(bare);
+        OutputDebugStringA("ortolan-trace: bare repaint ends");
+        Drain();
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: panel_bench OUT.json [--quick | --trace]\n");
+        return 2;
+    }
+    const Settings settings =
+        argc > 2 && std::strcmp(argv[2], "--quick") == 0 ? QuickSettings() : Settings();
+    CreateThread(nullptr, 0, BoxWatcher, nullptr, 0, nullptr);
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
+
+    HostedModule host;
+    if (!host.Ready()) {
+        std::fprintf(stderr, "panel_bench: ortolan.tsx, its entry points or its template "
+                             "2003 are missing\n");
+        return 1;
+    }
+    char modulePath[MAX_PATH] = {};
+    GetModuleFileNameA(host.module, modulePath, MAX_PATH);
+
+    host.leftClick();
+    Drain();
+    HWND panel = host.NewWindow({});
+    HWND bare = host.CreateBare();
+    if (!panel || !bare) {
+        std::fprintf(stderr, "panel_bench: the panel or the bare dialog did not open\n");
+        return 1;
+    }
+    // Side by side, apart from each other and from the view: a window that
+    // covers part of another would spare that one some of its painting.
+    RECT r{};
+    GetWindowRect(panel, &r);
+    SetWindowPos(panel, HWND_TOP, 860, 40, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(bare, HWND_TOP, 860, 60 + (r.bottom - r.top), 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    Drain();
+
+    if (argc > 2 && std::strcmp(argv[2], "--trace") == 0) {
+        TraceRounds(panel, bare);
+        return 0;
+    }
+
+    std::vector<bench::Comparison> results;
+    std::printf("panel_bench: keystrokes and spin steps\n");
+    std::fflush(stdout);
+    TimeEditing(panel, bare, settings, results);
+    std::printf("panel_bench: repaints\n");
+    std::fflush(stdout);
+    TimeRepaint(panel, bare, settings, results);
+
+    std::printf("panel_bench: opening\n");
+    std::fflush(stdout);
+    ShowWindow(panel, SW_HIDE);
+    ShowWindow(bare, SW_HIDE);
+    Drain();
+    host.deactivate();
+    TimeOpening(host, settings, results);
+    ShowWindow(panel, SW_SHOWNOACTIVATE);
+    Drain();
+
+    std::printf("panel_bench: frugality\n");
+    std::fflush(stdout);
+    const Frugality frugality = CountWhatIsKept(host, panel, settings);
+
+    for (const bench::Comparison& c : results)
+        std::printf("  %-16s %9.1f us  %9.1f us  ratio %5.2f  target %.1f  %s\n", c.name.c_str(),
+                    c.subject.median, c.baseline.median, c.Ratio(), c.target,
+                    c.Met() ? "met" : "MISSED");
+    std::printf("  one server round trip (GetProp): %.1f us\n", roundTripMicroseconds);
+    std::printf("  GDI objects: %zu live after %d repaints and %d rounds of clicks on %d "
+                "controls (%zu made)\n",
+                frugality.gdiAfter, frugality.repaints, frugality.clickRounds, frugality.controls,
+                frugality.gdiCreated);
+    std::printf("  host blocks outstanding: %d before, %d after\n", frugality.blocksBefore,
+                frugality.blocksAfter);
+    if (!WriteReport(argv[1], results, frugality, modulePath)) {
+        std::fprintf(stderr, "panel_bench: could not write %s\n", argv[1]);
+        return 1;
+    }
+    return unverified == 0 ? 0 : 1;
+}
