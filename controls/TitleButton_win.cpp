@@ -61,6 +61,14 @@ void TitleButton::SetPressedBitmap(HBITMAP bitmap) {
     Repaint();
 }
 
+void TitleButton::ReleaseResources() {
+    faceBitmap.Reset();
+    pressedBitmap.Reset();
+    captionFont.Reset();
+    lightPen.Reset();
+    shadowPen.Reset();
+}
+
 void TitleButton::SetShowBorder(bool show) {
     showBorder = show;
     Repaint();

@@ -34,6 +34,9 @@ public:
     void SetFaceBitmap(HBITMAP bitmap);
     void SetPressedBitmap(HBITMAP bitmap);
     void SetShowBorder(bool show);
+    // Deletes the bitmaps, the font and the pens once the control's window
+    // is gone: the object may outlive it by far, and draws nothing after.
+    void ReleaseResources();
     // Where WM_TITLE_RCLICK goes; the parent window when never set.
     void SetNotifyTarget(HWND target) { notifyTarget = target; }
 

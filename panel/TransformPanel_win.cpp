@@ -84,6 +84,10 @@ INT_PTR CALLBACK TransformPanel::DialogProc(HWND window, UINT message, WPARAM wp
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, DWLP_USER, 0);
         self->hwnd = nullptr;
+        // The panel object is never deleted, so what its title buttons hold
+        // is let go with the window (the children are gone by now).
+        for (TitleButton* button : {&self->rollFieldsButton, &self->rollTitleButton, &self->hideButton})
+            button->ReleaseResources();
     }
     return result;
 }

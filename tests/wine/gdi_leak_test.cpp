@@ -142,3 +142,22 @@ WINE_TEST(PaintingAndClickingEveryControlLeaksNoGdiObject) {
     CHECK(baseline == live);
     CHECK(TakeDismissedBoxes().empty());
 }
+
+WINE_TEST(ThePanelsGdiObjectsGoWithItsWindow) {
+    // The module never deletes a panel object; when the host's main view
+    // goes, and the panel window with it, its bitmaps, font and pens must go too.
+    ModuleFixture f;
+    WatchModule(f.module);
+    live.clear();
+    f.leftClick();
+    Pump();
+    HWND panel = f.Panel();
+    Repaint(panel);
+    Pump();
+    CHECK(!live.empty());
+    DestroyWindow(f.view);
+    f.view = nullptr;
+    Pump();
+    CHECK(!IsWindow(panel));
+    CHECK_EQ(0u, live.size());
+}
