@@ -20,8 +20,9 @@
 #include <vector>
 
 #include "bench/BenchStats.h"
-#include "bench/GdiWatch_win.h"
 #include "host/standin.h"
+#include "tests/wine/box_watch.h"
+#include "tests/wine/gdi_watch.h"
 
 namespace {
 
@@ -91,30 +92,6 @@ void Drain() {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
-    }
-}
-
-// Nobody answers a message box in a virtual display; one would stop the
-// benchmark for good. A watcher dismisses them and they are counted.
-volatile LONG boxesDismissed = 0;
-
-BOOL CALLBACK DismissBox(HWND window, LPARAM) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-    char className[32] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, "#32770") != 0) return TRUE;
-    if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return TRUE;  // a panel
-    InterlockedIncrement(&boxesDismissed);
-    PostMessageA(window, WM_COMMAND, IDOK, 0);
-    return TRUE;
-}
-
-DWORD WINAPI BoxWatcher(void*) {
-    for (;;) {
-        EnumWindows(DismissBox, 0);
-        Sleep(100);
     }
 }
 
@@ -459,7 +436,7 @@ bool WriteReport(const char* path, const std::vector<bench::Comparison>& results
     json += "  \"module_run\": " + bench::JsonString(moduleRun) + ",\n";
     json += "  \"round_trip_us\": " + bench::JsonNumber(roundTripMicroseconds) + ",\n";
     json += "  \"unverified_rounds\": " + std::to_string(unverified) + ",\n";
-    json += "  \"message_boxes\": " + std::to_string(boxesDismissed) + "\n}\n";
+    json += "  \"message_boxes\": " + std::to_string(harness::TakeDismissedBoxes().size()) + "\n}\n";
     FILE* out = std::fopen(path, "wb");
     if (!out) return false;
     const bool written = std::fwrite(json.data(), 1, json.size(), out) == json.size();
@@ -509,7 +486,9 @@ int main(int argc, char** argv) {
     }
     const Settings settings =
         argc > 2 && std::strcmp(argv[2], "--quick") == 0 ? QuickSettings() : Settings();
-    CreateThread(nullptr, 0, BoxWatcher, nullptr, 0, nullptr);
+    // Nobody answers a message box in a virtual display; one would stop the
+    // benchmark for good. They are dismissed and counted.
+    harness::StartBoxWatcher();
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
 
     HostedModule host;

@@ -24,60 +24,9 @@ volatile DWORD testStarted = 0;
 volatile DWORD testProgressed = 0;
 constexpr DWORD kTestLimitMs = 60000;
 
-// The win32 thread model of the runtime has no std::mutex.
-class Lock {
-public:
-    Lock() { InitializeCriticalSection(&section); }
-    void Enter() { EnterCriticalSection(&section); }
-    void Leave() { LeaveCriticalSection(&section); }
-
-private:
-    CRITICAL_SECTION section;
-};
-
-class Hold {
-public:
-    explicit Hold(Lock& lock) : lock(lock) { lock.Enter(); }
-    ~Hold() { lock.Leave(); }
-
-private:
-    Lock& lock;
-};
-
-Lock boxesLock;
-std::vector<std::string> dismissedBoxes;
-
 template <class Function>
 Function Resolve(HMODULE module, const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-// Under Xvfb nobody answers a message box: a watcher thread reads and
-// dismisses every modal dialog box of this process that is not a panel.
-BOOL CALLBACK DismissBox(HWND window, LPARAM) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-    char className[32] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, "#32770") != 0) return TRUE;
-    if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return TRUE;  // a panel
-    char text[512] = {};
-    GetDlgItemTextA(window, 0xFFFF, text, sizeof text);  // the message box's text
-    {
-        Hold hold(boxesLock);
-        dismissedBoxes.push_back(text);
-    }
-    PostMessageA(window, WM_COMMAND, IDOK, 0);
-    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    return TRUE;
-}
-
-DWORD WINAPI BoxWatcher(void*) {
-    for (;;) {
-        EnumWindows(DismissBox, 0);
-        Sleep(100);
-    }
 }
 
 // Ends the program when one test runs for longer than a minute: a test
@@ -124,13 +73,6 @@ void Pump(DWORD milliseconds) {
 }
 
 void KeepAlive() { testProgressed = GetTickCount(); }
-
-std::vector<std::string> TakeDismissedBoxes() {
-    Hold hold(boxesLock);
-    std::vector<std::string> boxes;
-    boxes.swap(dismissedBoxes);
-    return boxes;
-}
 
 std::vector<std::string> Journal() {
     std::vector<std::string> lines;
@@ -337,7 +279,7 @@ int OpenedPanel::Height() const {
 
 int main() {
     using namespace harness;
-    CreateThread(nullptr, 0, BoxWatcher, nullptr, 0, nullptr);
+    StartBoxWatcher();
     testStarted = testProgressed = GetTickCount();
     CreateThread(nullptr, 0, Watchdog, nullptr, 0, nullptr);
     int passed = 0;

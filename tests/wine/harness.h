@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "box_watch.h"
 #include "host/standin.h"
 
 namespace harness {
@@ -44,9 +45,6 @@ void Pump(DWORD milliseconds = 50);
 // A long test that is still making progress starts its minute again: the
 // watchdog ends only a test that stops between two calls.
 void KeepAlive();
-
-// Texts of the modal message boxes dismissed since the last call.
-std::vector<std::string> TakeDismissedBoxes();
 
 // The stand-in's journal, and its lines that start with a prefix.
 std::vector<std::string> Journal();

@@ -1,8 +1,6 @@
-#include "bench/GdiWatch_win.h"
+#include "gdi_watch.h"
 
 #include <commctrl.h>
-
-#include <set>
 
 namespace gdi_watch {
 namespace {
@@ -130,6 +128,7 @@ bool Watch(HMODULE module) {
 }
 
 size_t Live() { return live.size(); }
+const std::set<void*>& LiveHandles() { return live; }
 size_t Created() { return created; }
 
 void Reset() {

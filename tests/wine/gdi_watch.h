@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <set>
 
 namespace gdi_watch {
 
@@ -19,6 +20,7 @@ bool Watch(HMODULE module);
 
 // Handles created and not yet deleted since Watch or the last Reset.
 size_t Live();
+const std::set<void*>& LiveHandles();
 // Handles created since Watch or the last Reset, deleted or not.
 size_t Created();
 // Forgets every handle seen so far.

@@ -1,0 +1,17 @@
+// Under Xvfb nobody answers a message box, and one would stop a program for
+// good: a watcher thread reads and dismisses every modal dialog box of this
+// process that is not a panel. The tests and the benchmarks use it alike.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace harness {
+
+// Starts the watcher thread; once per program.
+void StartBoxWatcher();
+
+// Texts of the modal message boxes dismissed since the last call.
+std::vector<std::string> TakeDismissedBoxes();
+
+}  // namespace harness
