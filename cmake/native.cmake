@@ -20,5 +20,6 @@ target_compile_definitions(unit_tests PRIVATE ORTOLAN_SOURCE_DIR="${CMAKE_SOURCE
 # runs it), and the unit tests draw them again to check the committed files.
 set(bitmap_art ${CMAKE_SOURCE_DIR}/res/bitmaps/bitmap_art.cpp ${CMAKE_SOURCE_DIR}/res/bitmaps/bmp_file.cpp)
 add_executable(make_bitmaps ${CMAKE_SOURCE_DIR}/res/bitmaps/make_bitmaps.cpp ${bitmap_art})
+target_include_directories(make_bitmaps PRIVATE ${CMAKE_SOURCE_DIR})
 target_sources(unit_tests PRIVATE ${bitmap_art})
 

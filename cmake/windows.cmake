@@ -105,12 +105,26 @@ file(GLOB control_kit_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/c
 if(control_kit_sources)
     add_library(control_test_kit STATIC ${control_kit_sources})
     target_link_libraries(control_test_kit PUBLIC wine_harness ortolan_controls)
-    foreach(name title_button_test image_button_test menu_button_test)
+    foreach(name title_button_test image_button_test menu_button_test layout_test)
         if(TARGET ${name})
             target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine/controls/test_bitmaps.rc)
             target_link_libraries(${name} PRIVATE control_test_kit)
         endif()
     endforeach()
+endif()
+
+# The layout again in a prefix at 120 dpi, where the dialog font's base units
+# are 8 x 16 and the panel grows around a picture of fixed pixels.
+if(TARGET layout_test)
+    set(wine_env_120dpi ${wine_env})
+    list(FILTER wine_env_120dpi EXCLUDE REGEX "^WINEPREFIX=")
+    list(APPEND wine_env_120dpi WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-120dpi ORTOLAN_WINE_DPI=120)
+    add_test(NAME wine.prefix_120dpi COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run --init)
+    set_tests_properties(wine.prefix_120dpi PROPERTIES
+        FIXTURES_SETUP wineprefix_120dpi TIMEOUT 300 ENVIRONMENT "${wine_env_120dpi}" RUN_SERIAL TRUE)
+    add_test(NAME wine.layout_120dpi COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:layout_test>)
+    set_tests_properties(wine.layout_120dpi PROPERTIES
+        FIXTURES_REQUIRED wineprefix_120dpi TIMEOUT 600 ENVIRONMENT "${wine_env_120dpi}" RUN_SERIAL TRUE)
 endif()
 
 # The release package: made from this build, unpacked, and the module loaded

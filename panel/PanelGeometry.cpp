@@ -5,3 +5,21 @@ PixelPoint CentredOrigin(const PixelRect& viewClient, const PixelRect& viewWindo
     return {viewClient.right / 2 + viewWindow.left - panel.right / 2,
             viewClient.bottom / 2 + viewWindow.top - panel.bottom / 2};
 }
+
+PixelPoint RadioCircleCentre(int buttonHeight, int dpi) {
+    const int cell = 12 * dpi / 96 + 1;
+    return {cell / 2, (buttonHeight - cell) / 2 + cell / 2};
+}
+
+PixelPoint CentredImageOrigin(const PixelRect& client, int imageWidth, int imageHeight) {
+    return {client.left + (client.right - client.left) / 2 - imageWidth / 2,
+            client.top + (client.bottom - client.top) / 2 - imageHeight / 2};
+}
+
+PixelPoint AnchorButtonOrigin(const PixelRect& pictureClient, int pictureWidth,
+                              int pictureHeight, PixelPoint mark, PixelPoint circle) {
+    const PixelPoint at = CentredImageOrigin(pictureClient, pictureWidth, pictureHeight);
+    return {at.x + mark.x - circle.x, at.y + mark.y - circle.y};
+}
+
+int FieldRowsHeight(int pictureTop) { return pictureTop - 2; }

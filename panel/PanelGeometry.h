@@ -15,3 +15,31 @@ struct PixelPoint {
 // a signed division that truncates toward zero.
 PixelPoint CentredOrigin(const PixelRect& viewClient, const PixelRect& viewWindow,
                          const PixelRect& panel);
+
+// The dialog base units the panel's template was laid out for: Windows'
+// "MS Sans Serif" 8 at 96 dpi. The box picture is drawn for this layout;
+// under any other, the anchor buttons are moved onto its marks.
+constexpr int kTemplateBaseUnitX = 6;
+constexpr int kTemplateBaseUnitY = 13;
+
+// Centre of a radio button's circle, in the button: the system draws it in a
+// square cell of 12 * dpi / 96 + 1 pixels at the button's left edge,
+// vertically centred (BS_VCENTER).
+PixelPoint RadioCircleCentre(int buttonHeight, int dpi);
+
+// Where a static control with SS_CENTERIMAGE puts the top-left corner of an
+// image in its client area: half the client less half the image, each half
+// truncated (so an odd surplus leaves the extra pixel on the left and top).
+PixelPoint CentredImageOrigin(const PixelRect& client, int imageWidth, int imageHeight);
+
+// Top-left corner for an anchor button whose circle centre is `circle`, so
+// that the circle sits on the picture pixel `mark`. The picture is a bitmap
+// of the given size centred in a static control's client area
+// `pictureClient` (panel client coordinates).
+PixelPoint AnchorButtonOrigin(const PixelRect& pictureClient, int pictureWidth,
+                              int pictureHeight, PixelPoint mark, PixelPoint circle);
+
+// Height of the panel reduced to its field rows: it ends two pixels above the
+// box picture's window, whose top edge is `pictureTop` in client coordinates
+// (119 with the template's base units, which gives 117).
+int FieldRowsHeight(int pictureTop);

@@ -6,6 +6,7 @@
 #include "plugin/Module_win.h"
 #include "plugin/PanelApp_win.h"
 #include "plugin/tsxapi.h"
+#include "res/box_marks.h"
 #include "res/resource.h"
 
 namespace {
@@ -13,7 +14,6 @@ namespace {
 constexpr const char* kProfileSection = "MainPanel";
 constexpr int kDefaultPanelX = 170;
 constexpr int kDefaultPanelY = 50;
-constexpr int kFieldRowsHeight = 117;
 constexpr int kTitleStripHeight = 14;
 constexpr COLORREF kBackground = RGB(191, 191, 191);
 
@@ -174,6 +174,7 @@ INT_PTR TransformPanel::OnInitDialog() {
     SetWindowPos(GetDlgItem(hwnd, IDC_ROLL_TITLE), nullptr, 1, 1, 11, 11, place);
     for (int id : {IDC_HIDE, IDC_ROLL_FIELDS, IDC_ROLL_TITLE})
         InvalidateRect(GetDlgItem(hwnd, id), nullptr, TRUE);
+    FitLayoutToPicture();
 
     rolledUp = false;
     title = "Ortolan 1.4";
@@ -282,7 +283,7 @@ void TransformPanel::OnCommand(int id, int code) {
         ReadRow(id);
         break;
     case IDC_ROLL_FIELDS:
-        ToggleReduction(kFieldRowsHeight);
+        ToggleReduction(fieldRowsHeight);
         break;
     case IDC_ROLL_TITLE:
         ToggleReduction(kTitleStripHeight);
@@ -291,6 +292,40 @@ void TransformPanel::OnCommand(int id, int code) {
     case IDCANCEL:
         Hide();
         break;
+    }
+}
+
+// The box picture is a bitmap of fixed pixels in a control that grows with
+// the dialog font, and the anchor buttons grow and move with the font too.
+// They sit on the picture's marks only with the base units the template was
+// made for; under any other (another dpi, another dialog font) they are moved
+// onto the marks, and the reduction to the field rows follows the picture.
+void TransformPanel::FitLayoutToPicture() {
+    HWND firstAnchor = GetDlgItem(hwnd, IDC_ANCHOR_FIRST);
+    HWND picture = GetWindow(firstAnchor, GW_HWNDPREV);  // the template's order
+    if (!firstAnchor || !picture) return;
+    RECT frame{};
+    GetWindowRect(picture, &frame);
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&frame), 2);
+    fieldRowsHeight = FieldRowsHeight(frame.top);
+
+    RECT units = {0, 0, 4, 8};
+    MapDialogRect(hwnd, &units);
+    if (units.right == kTemplateBaseUnitX && units.bottom == kTemplateBaseUnitY) return;
+
+    RECT client{};
+    GetClientRect(picture, &client);
+    MapWindowPoints(picture, hwnd, reinterpret_cast<POINT*>(&client), 2);
+    RECT button{};
+    GetClientRect(firstAnchor, &button);
+    int dpi = 96;
+    if (WindowDC dc{hwnd}) dpi = GetDeviceCaps(dc.Get(), LOGPIXELSY);
+    const PixelPoint circle = RadioCircleCentre(button.bottom, dpi);
+    for (const box::Mark& mark : box::kMarks) {
+        const PixelPoint at = AnchorButtonOrigin(ToPixelRect(client), box::kPictureWidth,
+                                                 box::kPictureHeight, {mark.x, mark.y}, circle);
+        SetWindowPos(GetDlgItem(hwnd, mark.id), nullptr, at.x, at.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

@@ -54,6 +54,7 @@ private:
     void OnCommand(int id, int code);
     LRESULT OnNotify(const NMHDR& header);
     bool OnDrawItem(const DRAWITEMSTRUCT& item);
+    void FitLayoutToPicture();
     void ToggleReduction(int reducedHeight);
     void Hide();
     void CentreOverMainView();
@@ -94,6 +95,7 @@ private:
     std::string title;
     WindowRef mainView;
     int savedHeight = 0;
+    int fieldRowsHeight = 0;  // reduction by 3006: the rows without the picture
     FloatSpin spins[9];  // 3010 .. 3026, one beside each value field
     Vector3 location{};
     Vector3 size{};

@@ -275,52 +275,14 @@ Picture Hide() { return TitleButton(kDiagonalCross, kBlackInk, 2, 2, false); }
 Picture HidePressed() { return TitleButton(kDiagonalCross, kBlackInk, 2, 2, true); }
 
 // ---------------------------------------------------------------------------
-// Box picture (2012). The panel's dialog puts fifteen 8x8 radio buttons over
+// Box picture (2012). The panel's dialog puts fifteen radio buttons over
 // this picture, and each radio circle has to sit on its corner of the cube or
 // on its end of the cross. The picture is drawn from where those circles
-// land, not the other way round.
-//
-// Derivation, measured under Wine with a throwaway dialog of the panel's
-// font and the picture's exact styles (MapDialogRect, GetWindowRect,
-// GetClientRect, and a screen grab of a coordinate-coded test bitmap and of
-// the radio buttons):
-//   - "MS Sans Serif" 8 resolves to a 12-pixel Liberation Sans, so the
-//     dialog base units are 6 x 12 (Windows at 96 dpi gives 6 x 13): one
-//     dialog unit is 1.5 pixels across and 1.5 down. Controls are placed
-//     with rounding, MulDiv(x, 6, 4) and MulDiv(y, 12, 8).
-//   - The picture control at (3, 73), 195 x 89 is the window (5, 110),
-//     293 x 134; client edge and modal frame take 5 pixels a side, leaving
-//     a 283 x 124 client at (10, 115). The 301 x 133 bitmap is centred with
-//     offsets truncated toward zero, (-9, -4): the part from (9, 4) to
-//     (291, 127) is visible.
-//   - An 8x8 radio button is 12 x 12 pixels; its radio circle covers
-//     columns 1 to 12 (the last one clipped) and rows 0 to 11, so its centre
-//     is taken as pixel (6, 5) of the button.
-//   So a button at dialog units (u, v) has its circle centre on picture pixel
-//   (MulDiv(u, 6, 4) + 6 - 10 + 9, MulDiv(v, 12, 8) + 5 - 115 + 4).
-// With base units of 6 x 13 the same dialog puts the circles 1/8 of a dialog
-// unit lower per unit of height, and the picture would need redrawing.
-const std::vector<AnchorPixel> kAnchorPixels = {
-    {3030, 29, 88, 49, 26},     // cube, top back left
-    {3031, 65, 94, 103, 35},    // cube, top back right
-    {3032, 10, 105, 20, 52},    // cube, top front left
-    {3033, 50, 112, 80, 62},    // cube, top front right
-    {3034, 30, 121, 50, 76},    // cube, bottom back left
-    {3035, 67, 127, 106, 85},   // cube, bottom back right
-    {3036, 12, 140, 23, 104},   // cube, bottom front left
-    {3037, 50, 148, 80, 116},   // cube, bottom front right
-    {3038, 159, 87, 244, 25},   // cross, top end (Z)
-    {3039, 168, 98, 257, 41},   // cross, back end (X)
-    {3040, 185, 118, 283, 71},  // cross, right end (Y)
-    {3041, 126, 107, 194, 55},  // cross, left end (Y)
-    {3042, 147, 128, 226, 86},  // cross, front end (X)
-    {3043, 155, 141, 238, 106}, // cross, bottom end (Z)
-    {3044, 157, 113, 241, 64},  // cross, crossing point
-};
+// land (box::kMarks says how that was measured), not the other way round.
 
 Point Anchor(int id) {
-    for (const AnchorPixel& a : kAnchorPixels)
-        if (a.id == id) return {double(a.x), double(a.y)};
+    for (const box::Mark& m : box::kMarks)
+        if (m.id == id) return {double(m.x), double(m.y)};
     return {0, 0};
 }
 
@@ -348,7 +310,7 @@ void Edge(Picture& p, int from, int to, uint32_t colour, double width = 1.0, dou
 }
 
 Picture BoxPicture() {
-    Picture p(301, 133, kLightGrey);
+    Picture p(box::kPictureWidth, box::kPictureHeight, kLightGrey);
 
     // The cube, seen from the front, above and the right: the bottom back
     // left corner (3034) is hidden, its three edges dashed behind the
@@ -378,12 +340,13 @@ Picture BoxPicture() {
     const Point dirZ = Direction(Anchor(3043), Anchor(3038));
     const Point dirY = Direction(Anchor(3041), Anchor(3040));
     const Point dirX = Direction(Anchor(3039), Anchor(3042));
-    const Point origin = {150, 82};
+    const Point origin = {150, 84};
     const double lengthZ = 46, lengthY = 32, lengthX = 34;
     Arrow(p, origin, dirZ, lengthZ, kAxisZ);
     Arrow(p, origin, dirY, lengthY, kAxisY);
     Arrow(p, origin, dirX, lengthX, kAxisX);
-    SmoothPolygon(p, {{148, 80}, {152, 80}, {152, 84}, {148, 84}}, 0x181818);
+    SmoothPolygon(p, {{origin.x - 2, origin.y - 2}, {origin.x + 2, origin.y - 2},
+                      {origin.x + 2, origin.y + 2}, {origin.x - 2, origin.y + 2}}, 0x181818);
     auto label = [&](const char* text, Point dir, double length, int dx, int dy, uint32_t c) {
         Text(p, int(std::lround(origin.x + dir.x * length)) + dx,
              int(std::lround(origin.y + dir.y * length)) + dy, LabelFont(), text, c);
@@ -564,7 +527,7 @@ const std::vector<Resource> kResources = {
     {2008, "roll_fields_pressed.bmp", 11, 11, 24, RollToFieldsPressed},
     {2009, "cube_emblem.bmp", 32, 32, 24, CubeEmblem},
     {2011, "roll_title.bmp", 11, 11, 24, RollToTitle},
-    {2012, "box_picture.bmp", 301, 133, 24, BoxPicture},
+    {2012, "box_picture.bmp", box::kPictureWidth, box::kPictureHeight, 24, BoxPicture},
     {2015, "banner.bmp", 250, 109, 24, Banner},
     {2020, "hide.bmp", 11, 11, 4, Hide},
     {2021, "workspace.bmp", 250, 109, 24, Workspace},
@@ -583,6 +546,5 @@ const Resource* FindResource(int id) {
     return nullptr;
 }
 
-const std::vector<AnchorPixel>& AnchorPixels() { return kAnchorPixels; }
 
 }  // namespace bitmaps

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "res/box_marks.h"
+
 namespace bitmaps {
 
 // A picture in 0x00RRGGBB colours, top row first.
@@ -36,15 +38,6 @@ struct Resource {
 const std::vector<Resource>& Resources();
 const Resource* FindResource(int id);
 
-// Where the radio circle of each anchor button lands on the box picture
-// (bitmap 2012), next to the button's place in the dialog template.
-struct AnchorPixel {
-    int id;
-    int dialogX, dialogY;  // button's top-left corner, dialog units
-    int x, y;              // centre of its radio circle, picture pixels
-};
-
-const std::vector<AnchorPixel>& AnchorPixels();
 
 // Colours shared by the art and its checks.
 constexpr uint32_t kLightGrey = 0xC0C0C0;  // ground of the title-strip buttons

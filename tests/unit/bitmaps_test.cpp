@@ -203,26 +203,26 @@ TEST(TitleButtonBitmaps, PressedGlyphMovesOneRightAndDown) {
     }
 }
 
-// The anchor table must follow from the dialog geometry measured under Wine:
-// base units 6 x 12, control rectangles rounded like MulDiv, the picture's
-// client at (10, 115) showing the bitmap from (9, 4), and the radio circle's
-// centre at (6, 5) in its button.
+// The marks must follow from the dialog geometry measured with Windows'
+// dialog font: base units 6 x 13, control rectangles rounded like MulDiv, the
+// picture's client at (10, 124) showing the bitmap from (-9, 1), and the radio
+// circle's centre at (6, 6) in its button.
 int MulDiv(int value, int numerator, int denominator) {
     return (value * numerator + denominator / 2) / denominator;
 }
 
-TEST(BoxPicture, AnchorPixelsFollowFromTheButtonsDialogUnits) {
+TEST(BoxPicture, MarksFollowFromTheButtonsDialogUnits) {
     std::set<int> ids;
-    for (const bitmaps::AnchorPixel& a : bitmaps::AnchorPixels()) {
-        SCOPED_TRACE(a.id);
-        ids.insert(a.id);
-        EXPECT_EQ(MulDiv(a.dialogX, 6, 4) + 6 - 10 + 9, a.x);
-        EXPECT_EQ(MulDiv(a.dialogY, 12, 8) + 5 - 115 + 4, a.y);
+    for (const box::Mark& m : box::kMarks) {
+        SCOPED_TRACE(m.id);
+        ids.insert(m.id);
+        EXPECT_EQ(MulDiv(m.dialogX, 6, 4) + 6 - 10 + 9, m.x);
+        EXPECT_EQ(MulDiv(m.dialogY, 13, 8) + 6 - 124 - 1, m.y);
         // The whole circle lies in the part of the bitmap that is shown.
-        EXPECT_GE(a.x - 6, 9);
-        EXPECT_LE(a.x + 6, 291);
-        EXPECT_GE(a.y - 5, 4);
-        EXPECT_LE(a.y + 6, 127);
+        EXPECT_GE(m.x - 6, 9);
+        EXPECT_LE(m.x + 6, 291);
+        EXPECT_GE(m.y - 6, 0);
+        EXPECT_LE(m.y + 6, box::kPictureHeight - 1);
     }
     EXPECT_EQ(15u, ids.size());
     EXPECT_EQ(3030, *ids.begin());
@@ -238,8 +238,8 @@ bool Dominant(uint32_t c, int shift) {
 
 TEST(BoxPicture, CornersAndArmEndsAreDrawnUnderTheirButtons) {
     const Picture p = LoadCommitted(2012).picture;
-    std::map<int, bitmaps::AnchorPixel> at;
-    for (const bitmaps::AnchorPixel& a : bitmaps::AnchorPixels()) at[a.id] = a;
+    std::map<int, box::Mark> at;
+    for (const box::Mark& m : box::kMarks) at[m.id] = m;
     // Cube corners in the neutral ink of its edges, the hidden one included.
     for (int id = 3030; id <= 3037; ++id) {
         const uint32_t c = p.At(at[id].x, at[id].y);

@@ -10,6 +10,7 @@
 #include "plugin/Notifier.h"
 #include "plugin/PanelListener.h"
 #include "plugin/Profile.h"
+#include "res/box_marks.h"
 
 namespace {
 
@@ -90,6 +91,36 @@ TEST(PanelGeometryTest, HalvesTruncateTowardZeroForNegativeCoordinates) {
     const PixelPoint p = CentredOrigin({0, 0, 5, 7}, {-300, -200, -290, -190}, {0, 0, 3, 9});
     EXPECT_EQ(2 - 300 - 1, p.x);
     EXPECT_EQ(3 - 200 - 4, p.y);
+}
+
+// With the base units the template was made for, placing the anchors on the
+// picture's marks must give back the template's own positions: the marks,
+// the placement rule and the template agree.
+TEST(PanelGeometryTest, AnchorsOnTheirMarksStandWhereTheTemplatePutsThem) {
+    auto mulDiv = [](int v, int n, int d) { return (v * n + d / 2) / d; };
+    const PixelRect pictureClient = {10, 124, 10 + 283, 124 + 135};
+    const PixelPoint circle = RadioCircleCentre(13, 96);
+    for (const box::Mark& m : box::kMarks) {
+        SCOPED_TRACE(m.id);
+        const PixelPoint at = AnchorButtonOrigin(pictureClient, box::kPictureWidth,
+                                                 box::kPictureHeight, {m.x, m.y}, circle);
+        EXPECT_EQ(mulDiv(m.dialogX, 6, 4), at.x);
+        EXPECT_EQ(mulDiv(m.dialogY, 13, 8), at.y);
+    }
+    EXPECT_EQ(117, FieldRowsHeight(mulDiv(73, 13, 8)));
+}
+
+// At 120 dpi the picture keeps its pixels in a larger control, centred with
+// the extra pixel of an odd surplus on the left and top, and the circle's
+// cell grows to 16 pixels.
+TEST(PanelGeometryTest, AnchorsFollowThePictureInALargerLayout) {
+    const PixelPoint circle = RadioCircleCentre(16, 120);
+    EXPECT_EQ(8, circle.x);
+    EXPECT_EQ(8, circle.y);
+    const PixelPoint at = AnchorButtonOrigin({11, 151, 11 + 380, 151 + 168}, box::kPictureWidth,
+                                             box::kPictureHeight, {49, 24}, circle);
+    EXPECT_EQ(11 + (190 - 150) + 49 - 8, at.x);
+    EXPECT_EQ(151 + (84 - 66) + 24 - 8, at.y);
 }
 
 }  // namespace

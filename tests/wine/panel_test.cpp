@@ -390,17 +390,6 @@ WINE_TEST(TitleStripButtonsShowTheirBitmapsAndPressedLooks) {
     CHECK(IsWindowVisible(p.panel));  // a right click is not a click
 }
 
-WINE_TEST(DialogFontGivesTheBaseUnitsTheBoxPictureIsDrawnFor) {
-    // The anchor buttons sit on the picture's corners and arm ends only at
-    // these base units (6 x 12 pixels under Wine with Liberation Sans for
-    // the dialog font). Another font moves them off their marks.
-    OpenedPanel p;
-    RECT units = {0, 0, 4, 8};
-    MapDialogRect(p.panel, &units);
-    CHECK_EQ(6L, units.right);
-    CHECK_EQ(12L, units.bottom);
-}
-
 // The panel keeps what its fields hold between exchanges and reads a field
 // again only after it reported a change, so every way of changing a field
 // must reach the next apply of another field.
