@@ -3,9 +3,9 @@
 // settings writes for the same values.
 //
 // The module used to log through std::ofstream, which alone linked the C++
-// runtime's iostream and locale machinery into it: some 800 KB of a module
-// that otherwise needs a fifth of that. This stream keeps what the log relies
-// on and nothing else:
+// runtime's iostream and locale machinery into it: over 800 KB, more than the
+// whole module weighs without it, resources included. This stream keeps what
+// the log relies on and nothing else:
 //   - the file opens as fopen(path, "w") opens it, which is how the runtime's
 //     file stream opened it: created or emptied, text mode (a line feed
 //     reaches the file as CR LF on Windows), readable and writable for
