@@ -6,7 +6,8 @@ NAME/subject and NAME/baseline pairs, the targets in its custom context) and
 the Wine panel benchmark's JSON (comparisons already paired, frugality
 figures). Output: a table on stdout and one JSON document with every
 comparison (name, both medians, ratio, target, met) and the frugality
-figures, including the module's file sizes.
+figures, including the module's file sizes and whether the shipped module
+stays within its size target.
 
 The report never fails a run for a missed target; it says which are missed.
 """
@@ -94,6 +95,11 @@ def wine_comparisons(document):
     return comparisons
 
 
+# The shipped module, resources and linked-in runtime included, stays within
+# this many bytes.
+MODULE_TARGET_BYTES = 655360
+
+
 def file_size(path):
     try:
         return os.path.getsize(path)
@@ -103,7 +109,10 @@ def file_size(path):
 
 def frugality_figures(wine, shipped_module, run_module):
     figures = dict(wine.get("frugality", {})) if wine else {}
-    figures["module_shipped"] = {"path": shipped_module, "bytes": file_size(shipped_module)}
+    shipped = file_size(shipped_module)
+    figures["module_shipped"] = {"path": shipped_module, "bytes": shipped,
+                                 "target_bytes": MODULE_TARGET_BYTES,
+                                 "met": shipped is not None and shipped <= MODULE_TARGET_BYTES}
     figures["module_run"] = {"path": run_module, "bytes": file_size(run_module)}
     return figures
 
@@ -118,6 +127,11 @@ def frugality_misses(figures):
         misses.append("host blocks outstanding grew by %s" % figures["host_block_growth"])
     if "gdi_growth" not in figures:
         misses.append("no frugality figures (the Wine benchmark did not run)")
+    shipped = figures.get("module_shipped")
+    if shipped and not shipped.get("met"):
+        misses.append("the shipped module is %s, target at most %d bytes" % (
+            "missing" if shipped.get("bytes") is None else "%d bytes" % shipped["bytes"],
+            shipped.get("target_bytes")))
     return misses
 
 
@@ -156,8 +170,12 @@ def table(comparisons, figures, round_trip=None):
     for key, label in (("module_shipped", "shipped module"), ("module_run", "module run")):
         entry = figures.get(key, {})
         size = entry.get("bytes")
-        lines.append("  %s: %s (%s)" % (label, "%d bytes" % size if size is not None else
-                                         "missing", entry.get("path")))
+        target = ""
+        if "target_bytes" in entry:
+            target = ", target at most %d bytes: %s" % (entry["target_bytes"],
+                                                        "met" if entry.get("met") else "MISSED")
+        lines.append("  %s: %s%s (%s)" % (label, "%d bytes" % size if size is not None else
+                                           "missing", target, entry.get("path")))
     return "\n".join(lines)
 
 

@@ -64,6 +64,22 @@ class Frugality(unittest.TestCase):
         self.assertEqual(1, len(bench_report.frugality_misses(dict(clean, gdi_watch_active=False))))
         self.assertEqual(1, len(bench_report.frugality_misses({})))
 
+    def test_the_shipped_module_meets_its_size_target_up_to_the_byte(self):
+        clean = {"gdi_watch_active": True, "gdi_growth": 0, "host_block_growth": 0}
+        target = bench_report.MODULE_TARGET_BYTES
+        with tempfile.TemporaryDirectory() as folder:
+            module = os.path.join(folder, "module.tsx")
+            for size, met in ((target, True), (target + 1, False), (None, False)):
+                if size is None:
+                    os.remove(module)
+                else:
+                    with open(module, "wb") as f:
+                        f.truncate(size)
+                figures = bench_report.frugality_figures({"frugality": clean}, module, module)
+                self.assertEqual(met, figures["module_shipped"]["met"], size)
+                self.assertEqual(0 if met else 1, len(bench_report.frugality_misses(figures)), size)
+                self.assertNotIn("met", figures["module_run"])  # only the shipped one has a target
+
 
 class WholeReport(unittest.TestCase):
     def test_merges_both_sources_and_exits_zero_with_misses(self):
@@ -111,6 +127,8 @@ class WholeReport(unittest.TestCase):
         text = printed.getvalue()
         self.assertIn("MISSED: keystroke apply; format", text)
         self.assertIn("1234 bytes", text)
+        self.assertIn("1234 bytes, target at most %d bytes: met" % bench_report.MODULE_TARGET_BYTES,
+                      text)
 
 
 if __name__ == "__main__":

@@ -4,30 +4,28 @@
 #include <cstdlib>
 #include <ctime>
 
-std::ostream* logSink = nullptr;
+LogFileStream* logSink = nullptr;
 bool logEnabled = false;
 int logLevel = 0;
 
 namespace {
 // Constructed when the module is loaded and destroyed, closing the file,
 // when it is unloaded.
-std::ofstream logStream;
+LogFileStream logStream;
 }  // namespace
 
-std::ofstream& LogStream() { return logStream; }
+LogFileStream& LogStream() { return logStream; }
 
 std::string LogPathFor(const std::string& installDirectory) {
     return installDirectory + kLogFileName;
 }
 
 void OpenLogForActivation(const std::string& installDirectory) {
-    std::ofstream& stream = LogStream();
-    if (!stream.is_open()) {
-        // Text mode, output only: the file is created or emptied, never
-        // appended to. The runtime creates it readable and writable.
-        stream.open(LogPathFor(installDirectory), std::ios::out | std::ios::trunc);
-    }
-    if (stream.is_open()) logSink = &stream;
+    LogFileStream& stream = LogStream();
+    // Text mode, output only: the file is created or emptied, never appended
+    // to, and only once per module load.
+    if (!stream.IsOpen()) stream.Open(LogPathFor(installDirectory));
+    if (stream.IsOpen()) logSink = &stream;
     logEnabled = logSink != nullptr;
 }
 
@@ -50,7 +48,7 @@ std::string TimeOfDayText(int hours, int minutes, int seconds) {
 }
 
 LogWriter::~LogWriter() {
-    if (logSink) logSink->flush();
+    if (logSink) logSink->Flush();
 }
 
 template <class T>
@@ -86,12 +84,13 @@ LogWriter& LogWriter::TimeStamp() {
 }
 
 LogWriter& LogWriter::VersionStamp() {
-    if (logSink) *logSink << std::hex << VersionStampValue();
-    return *this;
+    if (!logSink) return *this;
+    logSink->SetHex();
+    return Insert(VersionStampValue());
 }
 
 LogWriter& LogWriter::Flush() {
-    if (logSink) logSink->flush();
+    if (logSink) logSink->Flush();
     return *this;
 }
 

@@ -3,19 +3,20 @@
 // entries are only written where a caller sets it.
 #pragma once
 
-#include <fstream>
-#include <ostream>
 #include <string>
+
+#include "log/LogFileStream.h"
 
 enum class Severity { Note = 0, Message = 1, Warning = 2, Error = 3, FatalError = 4 };
 
 // Module-wide log state. logSink points at the log stream once it is open.
-extern std::ostream* logSink;
+extern LogFileStream* logSink;
 extern bool logEnabled;
 extern int logLevel;
 
-// The stream object that lives as long as the module.
-std::ofstream& LogStream();
+// The stream object that lives as long as the module: it closes the file when
+// the module is unloaded.
+LogFileStream& LogStream();
 
 // File name of the log, appended to the installation directory text as it
 // stands: the host's text already ends in a separator.

@@ -2,15 +2,14 @@
 // with a recording host and panel.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "log/Log.h"
 #include "plugin/Lifecycle.h"
+#include "scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -61,22 +60,15 @@ class LifecycleTest : public ::testing::Test {
 protected:
     void SetUp() override {
         events = &log;
-        folder = fs::temp_directory_path() /
-                 ("ortolan-lifecycle-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
         host.directory = folder.string() + "/";
         ResetLogState();
     }
     void TearDown() override {
         ResetLogState();
-        fs::remove_all(folder);
         events = nullptr;
     }
     static void ResetLogState() {
-        if (LogStream().is_open()) LogStream().close();
-        LogStream().clear();
+        LogStream().Close();
         logSink = nullptr;
         logEnabled = false;
         logLevel = 0;
@@ -84,7 +76,8 @@ protected:
     fs::path LogFile() const { return folder / kLogFileName; }
 
     std::vector<std::string> log;
-    fs::path folder;
+    ScratchFolder scratch{"lifecycle"};
+    const fs::path& folder = scratch.path;
     RecordingHost host;
 };
 

@@ -2,9 +2,11 @@
 // stand-in host: the description record, activation, deactivation and the
 // log file.
 #include <algorithm>
+#include <clocale>
 #include <cstring>
 
 #include "harness.h"
+#include "log/Log.h"
 
 using namespace harness;
 
@@ -145,6 +147,51 @@ WINE_TEST(ReactivationOpensASecondPanelAndKeepsTheLog) {
     CHECK_EQ(moved.top, still.top);
     CHECK_EQ(std::string("marker\r\n"), ReadFile(log));  // not truncated a second time
     CHECK_EQ(2u, JournalCalls("tsxGetTSDir").size());
+}
+
+WINE_TEST(TheLogStaysOpenUntilTheModuleIsUnloaded) {
+    std::string log;
+    {
+        ModuleFixture f;
+        log = f.installFolder + "rodadav.log";
+        f.leftClick();
+        Pump();
+        f.deactivate();
+        // Created read/write for everyone (protection 438): not read-only.
+        const DWORD attributes = GetFileAttributesA(log.c_str());
+        CHECK(attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY));
+        HANDLE alone = CreateFileA(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        CHECK(alone == INVALID_HANDLE_VALUE);  // the module still has it open
+        if (alone != INVALID_HANDLE_VALUE) CloseHandle(alone);
+    }
+    HANDLE alone = CreateFileA(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    CHECK(alone != INVALID_HANDLE_VALUE);  // closed as the module went
+    if (alone != INVALID_HANDLE_VALUE) CloseHandle(alone);
+}
+
+// The module never writes an entry itself, so the log code as the module
+// builds it is linked into this program and driven here.
+WINE_TEST(LogEntriesReachTheFileAsTextLinesAtOnce) {
+    const std::string folder = FreshFolder("log-lines");
+    OpenLogForActivation(folder);
+    REQUIRE(logEnabled);
+    logLevel = 1;
+    WriteEntry(Severity::Warning, "abc");
+    // A host may switch the C locale to a decimal comma; a float in the log
+    // keeps its point, as a stream's does.
+    const char* comma = setlocale(LC_NUMERIC, "German");
+    CHECK(comma && std::strcmp(localeconv()->decimal_point, ",") == 0);
+    LogWriter() << 2.5f;
+    setlocale(LC_NUMERIC, "C");
+    // Read while the file is open: what is there was flushed as written.
+    const std::string text = ReadFile(folder + kLogFileName);
+    const std::string tail = " - Warning : abc\r\n2.5";
+    CHECK_EQ(tail, text.substr(text.size() > tail.size() ? text.size() - tail.size() : 0));
+    CHECK_EQ(1, std::count(text.begin(), text.end(), '\n'));
+    LogStream().Close();
+    logSink = nullptr;
+    logEnabled = false;
+    logLevel = 0;
 }
 
 WINE_TEST(LogPathIsTheDirectoryTextWithTheNameAppended) {

@@ -1,0 +1,107 @@
+#include "log/LogFileStream.h"
+
+#include <clocale>
+#include <cstring>
+
+bool LogFileStream::Open(const std::string& path) {
+    // "w" is exactly the mode the runtime's file stream used for out|trunc:
+    // no 'b', so text mode.
+    if (!file) file = std::fopen(path.c_str(), "w");
+    return IsOpen();
+}
+
+void LogFileStream::Close() {
+    if (!file) return;
+    std::fclose(file);
+    file = nullptr;
+}
+
+void LogFileStream::Flush() {
+    if (file) std::fflush(file);
+}
+
+void LogFileStream::Write(const char* data, size_t size) {
+    if (file && size > 0) std::fwrite(data, 1, size, file);
+}
+
+void LogFileStream::WriteSigned(long value) {
+    char text[32];
+    const int length = std::snprintf(text, sizeof text, "%ld", value);
+    Write(text, static_cast<size_t>(length));
+}
+
+void LogFileStream::WriteUnsigned(unsigned long value) {
+    char text[32];
+    const int length = std::snprintf(text, sizeof text, hex ? "%lx" : "%lu", value);
+    Write(text, static_cast<size_t>(length));
+}
+
+LogFileStream& LogFileStream::operator<<(const char* text) {
+    if (text) Write(text, std::strlen(text));
+    return *this;
+}
+
+LogFileStream& LogFileStream::operator<<(const std::string& text) {
+    Write(text.data(), text.size());
+    return *this;
+}
+
+LogFileStream& LogFileStream::operator<<(char character) {
+    Write(&character, 1);
+    return *this;
+}
+
+// In hexadecimal a stream writes a negative value as the unsigned value of the
+// same width: -1 as a short is ffff, as an int ffffffff.
+LogFileStream& LogFileStream::operator<<(int value) {
+    if (hex) {
+        WriteUnsigned(static_cast<unsigned int>(value));
+    } else {
+        WriteSigned(value);
+    }
+    return *this;
+}
+
+LogFileStream& LogFileStream::operator<<(short value) {
+    if (hex) {
+        WriteUnsigned(static_cast<unsigned short>(value));
+    } else {
+        WriteSigned(value);
+    }
+    return *this;
+}
+
+LogFileStream& LogFileStream::operator<<(long value) {
+    if (hex) {
+        WriteUnsigned(static_cast<unsigned long>(value));
+    } else {
+        WriteSigned(value);
+    }
+    return *this;
+}
+
+LogFileStream& LogFileStream::operator<<(unsigned int value) {
+    WriteUnsigned(value);
+    return *this;
+}
+
+LogFileStream& LogFileStream::operator<<(unsigned short value) {
+    WriteUnsigned(value);
+    return *this;
+}
+
+LogFileStream& LogFileStream::operator<<(float value) {
+    // A stream formats with "%.*g" at its default precision of 6 in the "C"
+    // locale and puts its own locale's point in, which by default is '.'.
+    // printf writes the C locale's point, so a host that switched the C locale
+    // to one with a comma would otherwise change the log.
+    char text[48];
+    const int length = std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
+    std::string number(text, static_cast<size_t>(length));
+    const char* point = std::localeconv()->decimal_point;
+    if (point && *point && std::strcmp(point, ".") != 0) {
+        const size_t at = number.find(point);
+        if (at != std::string::npos) number.replace(at, std::strlen(point), ".");
+    }
+    return *this << number;
+}
