@@ -96,8 +96,8 @@ def wine_comparisons(document):
 
 
 # The shipped module, resources and linked-in runtime included, stays within
-# this many bytes.
-MODULE_TARGET_BYTES = 655360
+# this many bytes (650 KB).
+MODULE_TARGET_BYTES = 650000
 
 
 def file_size(path):
