@@ -446,9 +446,29 @@ bool WriteReport(const char* path, const std::vector<bench::Comparison>& results
 // One round of each kind between markers that Wine's debug channels show,
 // for counting what a round costs in server requests and messages:
 //   WINEDEBUG=+debugstr,+server wine panel_bench.exe - --trace
-void TraceRounds(HWND panel, HWND bare) {
+void TraceRounds(const HostedModule& host, HWND panel, HWND bare) {
     HWND panelEdit = GetDlgItem(panel, kLocationX);
     HWND bareEdit = GetDlgItem(bare, kLocationX);
+    host.deactivate();
+    for (int i = 0; i < 3; ++i) {
+        const std::vector<HWND> known = host.Owned();
+        Drain();
+        OutputDebugStringA("ortolan-trace: opening begins");
+        host.leftClick();
+        HWND opened = host.NewWindow(known);
+        RedrawWindow(opened, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        OutputDebugStringA("ortolan-trace: opening ends");
+        host.deactivate();
+        DestroyWindow(opened);
+        Drain();
+        OutputDebugStringA("ortolan-trace: bare opening begins");
+        opened = host.CreateBare();
+        RedrawWindow(opened, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        OutputDebugStringA("ortolan-trace: bare opening ends");
+        DestroyWindow(opened);
+        Drain();
+    }
+    host.leftClick();
     for (int i = 0; i < 3; ++i) {
         SelectAll(bareEdit);
         Drain();
@@ -517,7 +537,7 @@ int main(int argc, char** argv) {
     Drain();
 
     if (argc > 2 && std::strcmp(argv[2], "--trace") == 0) {
-        TraceRounds(panel, bare);
+        TraceRounds(host, panel, bare);
         return 0;
     }
 

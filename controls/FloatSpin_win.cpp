@@ -23,23 +23,9 @@ FloatSpin::FloatSpin() { settings.decimalPoint = LocaleDecimalPoint(); }
 
 bool FloatSpin::Attach(HWND updown) {
     if (!updown || hwnd) return false;
-    if (!SetWindowSubclass(updown, Proc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
-        return false;
     hwnd = updown;
     SetRange(settings.minimum, settings.maximum, settings.step);
     return true;
-}
-
-void FloatSpin::Detach() {
-    if (!hwnd) return;
-    RemoveWindowSubclass(hwnd, Proc, kSubclassId);
-    hwnd = nullptr;
-}
-
-LRESULT CALLBACK FloatSpin::Proc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR,
-                                 DWORD_PTR ref) {
-    if (message == WM_NCDESTROY) reinterpret_cast<FloatSpin*>(ref)->Detach();
-    return DefSubclassProc(window, message, wp, lp);
 }
 
 void FloatSpin::SetRange(double minimum, double maximum, double step) {

@@ -15,11 +15,14 @@ public:
     FloatSpin();
     FloatSpin(const FloatSpin&) = delete;
     FloatSpin& operator=(const FloatSpin&) = delete;
-    ~FloatSpin() { Detach(); }
 
-    // Subclasses the dialog's up-down control and applies the stored range.
+    // Takes the dialog's up-down control and applies the stored range. The
+    // control needs no messages of its own: its owner routes UDN_DELTAPOS
+    // here and lets go of it when the owner's window is destroyed. (A
+    // subclass would cost every message to the up-down a property lookup,
+    // which under Wine is a server round trip, for nothing.)
     bool Attach(HWND updown);
-    void Detach();
+    void Detach() { hwnd = nullptr; }
     HWND Window() const { return hwnd; }
 
     // A step of 0 stores the values and leaves the native range and
@@ -37,14 +40,11 @@ public:
     const SpinSettings& Settings() const { return settings; }
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                 DWORD_PTR ref);
     HWND Buddy() const;
     double GetValue(HWND buddy) const;
     void ShowValue(HWND buddy, double value);
     void SyncPosition(double value);
 
-    static const UINT_PTR kSubclassId = 0x5350;  // 'SP'
     HWND hwnd = nullptr;
     SpinSettings settings;
 };

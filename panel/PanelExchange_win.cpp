@@ -27,8 +27,10 @@ constexpr const char* kNumberPrompt = "Please enter a number.";
 void TransformPanel::BindFields() {
     for (int i = 0; i < 9; ++i) {
         fields[i].window = GetDlgItem(hwnd, kFields[i].id);
+        // The template's fields start empty, and from here on every change
+        // of their texts is reported with EN_CHANGE.
         fields[i].text.clear();
-        fields[i].stale = true;
+        fields[i].stale = false;
     }
     axisBox = GetDlgItem(hwnd, IDC_AXIS_MODE);
 }

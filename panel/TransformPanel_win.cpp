@@ -88,6 +88,7 @@ INT_PTR CALLBACK TransformPanel::DialogProc(HWND window, UINT message, WPARAM wp
         // is let go with the window (the children are gone by now).
         for (TitleButton* button : {&self->rollFieldsButton, &self->rollTitleButton, &self->hideButton})
             button->ReleaseResources();
+        for (FloatSpin& spin : self->spins) spin.Detach();
     }
     return result;
 }
@@ -149,7 +150,7 @@ INT_PTR TransformPanel::OnInitDialog() {
 
     const int x = ThePanelApp().GetProfileInt(kProfileSection, "PanelX", kDefaultPanelX);
     const int y = ThePanelApp().GetProfileInt(kProfileSection, "PanelY", kDefaultPanelY);
-    SetWindowPos(hwnd, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
+    SetWindowPos(hwnd, HWND_TOP, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
     // The title-strip buttons own their bitmaps from here on.
     struct TitleFaces {
@@ -179,9 +180,13 @@ INT_PTR TransformPanel::OnInitDialog() {
     rolledUp = false;
     title = "Ortolan 1.4";
 
+    // The spins take their steps with their ranges below: the step fields'
+    // change notifications would only set them on a range about to go.
+    writingFields = true;
     SetDlgItemTextA(hwnd, IDC_LOCATION_STEP, "0.100");
     SetDlgItemTextA(hwnd, IDC_ROTATION_STEP, "1.00");
     SetDlgItemTextA(hwnd, IDC_SIZE_STEP, "0.100");
+    writingFields = false;
 
     struct RowRange {
         int firstField, precision;
