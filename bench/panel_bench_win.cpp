@@ -335,7 +335,7 @@ void TimeOpening(const HostedModule& host, const Settings& settings,
     }
     results.push_back(bench::Compare(
         "opening", "first left click of an activation until the panel is painted and filled",
-        "the template created by a bare dialog procedure and painted", subject, baseline, 2.0));
+        "the template created by a bare dialog procedure and painted", subject, baseline, 1.3));
 }
 
 struct Frugality {

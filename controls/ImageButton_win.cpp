@@ -21,8 +21,8 @@ bool ImageButton::Attach(HWND item) {
     if (!Subclass(item)) return false;
     const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
     SetWindowLongA(hwnd, GWL_STYLE, (style & ~static_cast<LONG>(BS_TYPEMASK)) | BS_OWNERDRAW);
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A button has no frame for the style to change, only its look.
+    Repaint();
     return true;
 }
 

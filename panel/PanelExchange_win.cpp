@@ -75,10 +75,15 @@ void TransformPanel::ExchangeToFields() {
     writingFields = false;
 }
 
-// The field's EN_CHANGE marks the new text for reading back: the edit may
-// keep less than it was given (its text limit).
+// What the panel writes is at most thirteen characters, well inside any text
+// limit an edit starts with, so the field holds exactly that afterwards and
+// its EN_CHANGE (which marked it for reading back) needs no read.
 void TransformPanel::WriteField(int index, const std::string& text) {
-    if (FieldText(index) != text) SetWindowTextA(fields[index].window, text.c_str());
+    Field& field = fields[index];
+    if (FieldText(index) == text) return;
+    SetWindowTextA(field.window, text.c_str());
+    field.text = text;
+    field.stale = false;
 }
 
 void TransformPanel::PromptForNumber(int id) {

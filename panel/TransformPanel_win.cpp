@@ -150,7 +150,7 @@ INT_PTR TransformPanel::OnInitDialog() {
 
     const int x = ThePanelApp().GetProfileInt(kProfileSection, "PanelX", kDefaultPanelX);
     const int y = ThePanelApp().GetProfileInt(kProfileSection, "PanelY", kDefaultPanelY);
-    SetWindowPos(hwnd, HWND_TOP, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(hwnd, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
 
     // The title-strip buttons own their bitmaps from here on.
     struct TitleFaces {
