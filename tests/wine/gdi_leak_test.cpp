@@ -1,8 +1,10 @@
 // GDI hygiene of the module as a whole. Wine's GetGuiResources is a stub, so
 // the test watches the module's own imports: it patches the module's import
-// address table so that every GDI object the module creates or deletes is
-// seen, then paints and clicks every control of the panel many times.
+// address table so that every GDI object and menu the module creates or
+// deletes is seen, then paints and clicks every control of the panel many
+// times, destroys the panel, and makes opening it fail part way.
 #include <set>
+#include <string>
 
 #include "gdi_watch.h"
 #include "harness.h"
@@ -63,15 +65,81 @@ WINE_TEST(PaintingAndClickingEveryControlLeaksNoGdiObject) {
     CHECK(TakeDismissedBoxes().empty());
 }
 
-WINE_TEST(ThePanelsGdiObjectsGoWithItsWindow) {
+WINE_TEST(ThePanelsGdiObjectsAndMenusGoWithItsWindow) {
     // The module never deletes a panel object; when the host's main view
-    // goes, and the panel window with it, its bitmaps, font and pens must go too.
+    // goes, and the panel window with it, its bitmaps, fonts and pens must
+    // go too, and so must the menus of its two menu buttons.
     ModuleFixture f;
     HWND panel = OpenWatchedPanel(f);
     CHECK(gdi_watch::Live() != 0);
+    CHECK_EQ(2u, gdi_watch::LiveMenus());
     DestroyWindow(f.view);
     f.view = nullptr;
     Pump();
     CHECK(!IsWindow(panel));
     CHECK_EQ(0u, gdi_watch::Live());
+    CHECK_EQ(0u, gdi_watch::LiveMenus());
+}
+
+namespace {
+
+// Ways for the panel's dialog to fail while it is being made.
+HHOOK failure = nullptr;
+
+// The dialog manager gives up on a template whose control cannot be created,
+// before WM_INITDIALOG: the first spin control here.
+LRESULT CALLBACK RefuseTheFirstSpin(int code, WPARAM wp, LPARAM lp) {
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTA& create = *reinterpret_cast<CBT_CREATEWNDA*>(lp)->lpcs;
+        if ((create.style & WS_CHILD) && create.hMenu == reinterpret_cast<HMENU>(3010)) return 1;
+    }
+    return CallNextHookEx(failure, code, wp, lp);
+}
+
+// Something destroys the dialog during its WM_INITDIALOG, after the panel's
+// own initialisation; CreateDialogParam then returns null.
+LRESULT CALLBACK DestroyAtInitDialog(int code, WPARAM wp, LPARAM lp) {
+    const CWPRETSTRUCT& sent = *reinterpret_cast<CWPRETSTRUCT*>(lp);
+    if (code == HC_ACTION && sent.message == WM_INITDIALOG) DestroyWindow(sent.hwnd);
+    return CallNextHookEx(failure, code, wp, lp);
+}
+
+}  // namespace
+
+WINE_TEST(OpeningThatFailsPartWayLeavesNoGdiObjectOrMenu) {
+    struct Failure {
+        const char* what;
+        int hookType;
+        HOOKPROC hook;
+    };
+    const Failure failures[] = {{"a main view that is no window", 0, nullptr},
+                                {"a control that cannot be created", WH_CBT, RefuseTheFirstSpin},
+                                {"a dialog destroyed in WM_INITDIALOG", WH_CALLWNDPROCRET, DestroyAtInitDialog}};
+    for (const Failure& fault : failures) {
+        const std::string what = fault.what;
+        ModuleFixture f;
+        gdi_watch::Watch(f.module);
+        gdi_watch::Reset();
+        HWND gone = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        DestroyWindow(gone);
+        if (!fault.hook) standinSetMainView(gone);
+        if (fault.hook) failure = SetWindowsHookExA(fault.hookType, fault.hook, nullptr, GetCurrentThreadId());
+        f.leftClick();
+        if (failure) UnhookWindowsHookEx(failure);
+        failure = nullptr;
+        Pump();
+        CHECK_EQ(what + ": no panel", what + (f.Panels().empty() ? ": no panel" : ": a panel"));
+        CHECK(gdi_watch::Created() >= 9);  // the title buttons' fonts and pens at least
+        CHECK_EQ(what + ": 0 GDI objects, 0 menus", what + ": " + std::to_string(gdi_watch::Live()) +
+                                                       " GDI objects, " + std::to_string(gdi_watch::LiveMenus()) +
+                                                       " menus");
+
+        // The next activation opens a panel as usual.
+        standinSetMainView(f.view);
+        f.deactivate();
+        f.leftClick();
+        Pump();
+        CHECK_EQ(what + ": 1 panel", what + ": " + std::to_string(f.Panels().size()) + " panel");
+        CHECK_EQ(2u, gdi_watch::LiveMenus());
+    }
 }
