@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+
+#include "controls/NumberText.h"
 
 namespace {
 
@@ -10,23 +11,6 @@ namespace {
 // step landing on the bound through round-off (9999.9 + 0.1) is not snapped.
 double BoundTolerance(double t) {
     return std::max(std::fabs(t * 1e-9), 1e-9);
-}
-
-// printf into a string. Short texts, which is every text the spins show,
-// are written once into a buffer on the stack; a longer one (a precision of
-// a few hundred, a value near DBL_MAX in fixed form) is measured and written
-// again at its size, so nothing is ever cut short or overrun.
-template <class... Args>
-std::string Printf(const char* format, Args... args) {
-    char buffer[64];
-    const int size = std::snprintf(buffer, sizeof buffer, format, args...);
-    if (size < 0) return std::string();
-    if (static_cast<size_t>(size) < sizeof buffer)
-        return std::string(buffer, static_cast<size_t>(size));
-    std::string text(static_cast<size_t>(size) + 1, '\0');
-    std::snprintf(&text[0], text.size(), format, args...);
-    text.resize(static_cast<size_t>(size));
-    return text;
 }
 
 // Whether "%g" writes the value in exponent form: when its decimal exponent,
@@ -37,7 +21,7 @@ std::string Printf(const char* format, Args... args) {
 bool GeneralUsesExponent(double value) {
     const double magnitude = std::fabs(value);
     if (value == 0.0 || (magnitude >= 1e-4 && magnitude < 999999.0)) return false;
-    return Printf("%g", value).find('e') != std::string::npos;
+    return FormatDecimal(value, DecimalForm::General, 6).find('e') != std::string::npos;
 }
 
 void TrimTrailing(std::string& text, char point) {
@@ -86,10 +70,11 @@ std::optional<int> PositionFor(double value, const SpinSettings& settings) {
 }
 
 std::string FormatValue(double value, int precision, bool trimZeros, char decimalPoint) {
-    if (precision < 0) return Printf("%g", value);
+    if (precision < 0) return FormatDecimal(value, DecimalForm::General, 6);
 
     const bool exponentForm = GeneralUsesExponent(value);
-    std::string text = Printf(exponentForm ? "%.*e" : "%.*f", precision, value);
+    std::string text =
+        FormatDecimal(value, exponentForm ? DecimalForm::Exponent : DecimalForm::Fixed, precision);
     if (!trimZeros || text.find(decimalPoint) == std::string::npos) return text;
 
     const size_t e = text.find('e');

@@ -17,7 +17,7 @@ struct SpinSettings {
     int positionCount = 100;  // native range is 0 .. positionCount
     int precision = -1;       // digits after the point; negative: "%g" as is
     bool trimZeros = true;
-    char decimalPoint = '.';  // what trimming looks for; captured from the locale
+    char decimalPoint = '.';  // what reading and trimming look for: '.', as written
 };
 
 // |(maximum - minimum) / step|, truncated toward zero and capped at
@@ -39,13 +39,14 @@ double StepValue(double current, int delta, bool wrap, const SpinSettings& setti
 // 0 .. positionCount; nothing (no UDM_SETPOS at all) for an empty range.
 std::optional<int> PositionFor(double value, const SpinSettings& settings);
 
-// Value to buddy text. A negative precision gives "%g" and nothing else.
-// Otherwise "%g" chooses between fixed and exponent form, the value is written
-// with that many digits after the point ("%.<p>f" or "%.<p>e"), and with
-// trimming, trailing zeros and then trailing points are removed (from the
-// mantissa only in exponent form), but only from a text that has
-// `decimalPoint` in it, so "100" and "1e+07" from precision 0 stay whole.
-// The exponent has as many digits as the C library writes: two natively,
-// three with the Windows runtime.
+// Value to buddy text, in printf's forms as the C locale writes them
+// (FormatDecimal), whatever the C runtime's locale. A negative precision
+// gives "%g" and nothing else. Otherwise "%g" chooses between fixed and
+// exponent form, the value is written with that many digits after the point
+// ("%.<p>f" or "%.<p>e"), and with trimming, trailing zeros and then
+// trailing points are removed (from the mantissa only in exponent form), but
+// only from a text that has `decimalPoint` in it, so "100" and "1e+07" from
+// precision 0 stay whole. The point written is always '.'; a ',' finds
+// nothing to trim. The exponent has at least two digits, on Windows too.
 std::string FormatValue(double value, int precision, bool trimZeros, char decimalPoint);
 std::string FormatValue(double value, const SpinSettings& settings);

@@ -19,8 +19,6 @@ std::string WindowText(HWND window) {
     return std::string(text.data(), whole > 0 ? static_cast<size_t>(whole) : 0);
 }
 
-FloatSpin::FloatSpin() { settings.decimalPoint = LocaleDecimalPoint(); }
-
 bool FloatSpin::Attach(HWND updown) {
     if (!updown || hwnd) return false;
     hwnd = updown;

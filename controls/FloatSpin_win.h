@@ -12,7 +12,7 @@
 
 class FloatSpin {
 public:
-    FloatSpin();
+    FloatSpin() = default;
     FloatSpin(const FloatSpin&) = delete;
     FloatSpin& operator=(const FloatSpin&) = delete;
 

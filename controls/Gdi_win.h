@@ -155,16 +155,20 @@ private:
     int mode;
 };
 
-// A popup menu, destroyed with its owner (a USER object, not counted above).
+// A popup menu, destroyed with its owner or on Reset (a USER object, not
+// counted above).
 class PopupMenu {
 public:
     PopupMenu() : menu(CreatePopupMenu()) {}
-    ~PopupMenu() {
-        if (menu) DestroyMenu(menu);
-    }
+    ~PopupMenu() { Reset(); }
     PopupMenu(const PopupMenu&) = delete;
     PopupMenu& operator=(const PopupMenu&) = delete;
     HMENU Get() const { return menu; }
+    explicit operator bool() const { return menu != nullptr; }
+    void Reset(HMENU replacement = nullptr) {
+        if (menu) DestroyMenu(menu);
+        menu = replacement;
+    }
 
 private:
     HMENU menu;

@@ -51,7 +51,10 @@ bool MenuButton::Create(HWND parent, int id, const RECT& rect, DWORD style, cons
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
                                    nullptr);
     if (!created) return false;
-    if (Subclass(created)) return true;
+    if (Subclass(created)) {
+        EnsureMenu();
+        return true;
+    }
     DestroyWindow(created);
     return false;
 }
@@ -65,10 +68,26 @@ bool MenuButton::Create(HWND parent, int id, const RECT& rect, DWORD style, HINS
 
 bool MenuButton::Attach(HWND item) {
     if (!Subclass(item)) return false;
+    EnsureMenu();
     DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
     TakeStyle(style);
     SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(style));
     return true;
+}
+
+void MenuButton::EnsureMenu() {
+    if (!menu) menu.Reset(CreatePopupMenu());
+}
+
+void MenuButton::OnWindowDestroyed() { ReleaseResources(); }
+
+void MenuButton::ReleaseResources() {
+    menu.Reset();
+    hasItems = false;
+    selection = -1;
+    image.Reset();
+    disabledImage.Reset();
+    hasImage = false;
 }
 
 int MenuButton::AddItem(const std::string& text) {

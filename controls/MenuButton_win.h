@@ -30,7 +30,13 @@ public:
     bool Create(HWND parent, int id, const RECT& rect, DWORD style, HINSTANCE strings,
                 UINT captionId);
     // The same for an existing dialog item, which is then subclassed.
+    // Either makes a new empty menu if an earlier window took the last one.
     bool Attach(HWND item);
+
+    // Destroys the menu, with its entries and choice, and deletes the
+    // images. The control's window takes them along when it is destroyed;
+    // an owner whose window never came to be attached calls this itself.
+    void ReleaseResources();
 
     // Appends an entry and returns its position, or -1. The first entry of
     // an empty menu becomes the caption and the checked choice.
@@ -81,8 +87,10 @@ public:
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wp, LPARAM lp) override;
+    void OnWindowDestroyed() override;
 
 private:
+    void EnsureMenu();
     void TakeStyle(DWORD& style);
     LRESULT OnButtonDown(UINT message, WPARAM wp, POINT at);
     void OnRelease();

@@ -1,8 +1,7 @@
 #include "controls/NumberText.h"
 
 #include <charconv>
-#include <clocale>
-#include <cstdio>
+#include <cmath>
 #include <cstring>
 #include <system_error>
 
@@ -134,13 +133,6 @@ bool ConvertExactly(const char* number, size_t length, char point, Real& value) 
 
 }  // namespace
 
-char LocaleDecimalPoint() {
-    const std::lconv* conventions = std::localeconv();
-    if (conventions && conventions->decimal_point && conventions->decimal_point[0])
-        return conventions->decimal_point[0];
-    return '.';
-}
-
 size_t ScanDecimal(const char* text, size_t length, char decimalPoint) {
     return text ? Scan(text, length, decimalPoint).length : 0;
 }
@@ -173,9 +165,31 @@ bool ParseFieldFloat(const std::string& text, float& value, char decimalPoint) {
     return Convert(text.data() + i, s, value);
 }
 
-std::string FormatFieldFloat(float value) {
-    // "%g" of a float needs at most 13 characters ("-1.17549e-038").
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
+// std::to_chars writes what printf writes in the C locale and never looks
+// at the current one; it is exact at every precision too, and quicker than
+// printf, which parses its format and takes the stream lock on every call.
+std::string FormatDecimal(double value, DecimalForm form, int precision) {
+    const std::chars_format format = form == DecimalForm::Fixed      ? std::chars_format::fixed
+                                     : form == DecimalForm::Exponent ? std::chars_format::scientific
+                                                                     : std::chars_format::general;
+    if (precision < 0) precision = 6;
+    // to_chars writes "-nan" for a NaN with its sign bit set, as glibc does;
+    // the module's printf (mingw-w64's) never wrote the sign, and a field
+    // shows what the host gave it the same way as before.
+    if (std::isnan(value)) return "nan";
+    // Every text the panel shows fits on the stack. A longer one (hundreds
+    // of digits, or the fixed form of a value near DBL_MAX) is written again
+    // into a string sized for the sign, 309 integer digits, the point and
+    // the digits after it.
+    char onStack[64];
+    std::to_chars_result r = std::to_chars(onStack, onStack + sizeof onStack, value, format, precision);
+    if (r.ec == std::errc()) return std::string(onStack, r.ptr);
+    std::string text(static_cast<size_t>(precision) + 320, '\0');
+    r = std::to_chars(&text[0], &text[0] + text.size(), value, format, precision);
+    text.resize(r.ec == std::errc() ? static_cast<size_t>(r.ptr - text.data()) : 0);
     return text;
+}
+
+std::string FormatFieldFloat(float value) {
+    return FormatDecimal(static_cast<double>(value), DecimalForm::General, 6);
 }

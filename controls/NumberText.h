@@ -8,13 +8,11 @@
 //   [+|-] digits [point [digits]] [exponent]   or   [+|-] point digits [exponent]
 //   exponent: (e|E) [+|-] digits   -- an 'e' without digits is not part of it
 //
-// Decimal point: every function takes the character that the number texts
-// use, '.' by default. The texts that these functions read back are written
-// with printf ("%g", "%.3f"), which writes the C locale's decimal point, so a
-// caller passes the same character that its formatting uses: FloatSpin passes
-// the decimalPoint it captured from LocaleDecimalPoint() for its trimming. The
-// module never calls setlocale, so in practice this is '.'; a ',' locale gives
-// "1,5" on both sides and "1.5" then reads as 1, as atof would read it.
+// Decimal point: the texts are written with '.' (FormatDecimal below), and
+// the readers take '.' unless told otherwise. Nothing here asks the C
+// runtime's locale: the module shares msvcrt.dll with the host and its other
+// modules, and any of them may switch it to a decimal comma. printf would
+// then write "1,5" into a field, and the field's own rule would refuse it.
 //
 // Conversion is correctly rounded straight to the target type (a float field
 // is not rounded twice through a double). Magnitudes too small for the type
@@ -25,9 +23,6 @@
 
 #include <cstddef>
 #include <string>
-
-// First character of the C locale's decimal point, '.' when it reports none.
-char LocaleDecimalPoint();
 
 // Length of the longest decimal number at the start of text[0, length),
 // 0 when the text does not start with one. No white space is skipped.
@@ -52,6 +47,15 @@ double AtofDecimal(const char* text, char decimalPoint = '.');
 // follows it ("3x", "1e", "1 2"), and when it does not fit a 32-bit float
 // ("1e39"), so no infinity or NaN reaches a member.
 bool ParseFieldFloat(const std::string& text, float& value, char decimalPoint = '.');
+
+// printf's "%.<precision>g", "%.<precision>f" and "%.<precision>e" of a
+// double, character for character as printf writes them in the C locale
+// ('.' for the point, an exponent of at least two digits, "inf", "-inf"),
+// whatever locale the C runtime is in. A NaN is "nan" whatever its sign. A
+// negative precision is printf's default of six. Texts of any length are
+// written whole.
+enum class DecimalForm { General, Fixed, Exponent };
+std::string FormatDecimal(double value, DecimalForm form, int precision);
 
 // A float member to its field's text: "%g", six significant digits.
 std::string FormatFieldFloat(float value);

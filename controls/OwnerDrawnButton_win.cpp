@@ -28,6 +28,7 @@ LRESULT CALLBACK OwnerDrawnButton::Proc(HWND window, UINT message, WPARAM wp, LP
                                         DWORD_PTR ref) {
     auto* self = reinterpret_cast<OwnerDrawnButton*>(ref);
     if (message != WM_NCDESTROY) return self->OnMessage(message, wp, lp);
+    self->OnWindowDestroyed();
     self->Detach();  // the handle is still valid here
     return DefSubclassProc(window, message, wp, lp);
 }

@@ -11,7 +11,9 @@
 //     }
 //
 // The window is unhooked when it is destroyed (WM_NCDESTROY) or when the
-// object is, whichever comes first.
+// object is, whichever comes first. An object may outlive its window by far
+// (the panel's are never deleted), so what a control holds for drawing its
+// window goes with the window: OnWindowDestroyed, just before the unhooking.
 #pragma once
 
 #include <windows.h>
@@ -34,6 +36,8 @@ protected:
     // has one.
     bool Subclass(HWND item);
     virtual LRESULT OnMessage(UINT message, WPARAM wp, LPARAM lp) = 0;
+    // WM_NCDESTROY of the subclassed window, whose handle is still valid.
+    virtual void OnWindowDestroyed() {}
     // The system button's own processing of a message.
     LRESULT Default(UINT message, WPARAM wp, LPARAM lp);
     // InvalidateRect of the whole client area, with background erase.

@@ -22,17 +22,22 @@ std::string TextOf(HWND window) {
 
 }  // namespace
 
-TitleButton::TitleButton()
-    : captionFont(CreateFontA(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                              OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                              FF_SWISS | DEFAULT_PITCH, "Arial")),
-      lightPen(CreatePen(PS_SOLID, 1, RGB(0xFF, 0xFF, 0xFF))),
-      shadowPen(CreatePen(PS_SOLID, 1, RGB(0x80, 0x80, 0x80))) {}
+TitleButton::TitleButton() { CreateDrawingObjects(); }
 
 TitleButton::~TitleButton() { Detach(); }
 
+void TitleButton::CreateDrawingObjects() {
+    if (!captionFont)
+        captionFont.Reset(CreateFontA(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                      OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                      FF_SWISS | DEFAULT_PITCH, "Arial"));
+    if (!lightPen) lightPen.Reset(CreatePen(PS_SOLID, 1, RGB(0xFF, 0xFF, 0xFF)));
+    if (!shadowPen) shadowPen.Reset(CreatePen(PS_SOLID, 1, RGB(0x80, 0x80, 0x80)));
+}
+
 bool TitleButton::Attach(HWND item) {
     if (!Subclass(item)) return false;
+    CreateDrawingObjects();  // again, if an earlier window took them along
     SetWindowLongA(hwnd, GWL_STYLE, GetWindowLongA(hwnd, GWL_STYLE) | BS_OWNERDRAW);
     return true;
 }
@@ -60,6 +65,8 @@ void TitleButton::SetPressedBitmap(HBITMAP bitmap) {
     if (bitmap != pressedBitmap.Get()) pressedBitmap.Reset(bitmap);
     Repaint();
 }
+
+void TitleButton::OnWindowDestroyed() { ReleaseResources(); }
 
 void TitleButton::ReleaseResources() {
     faceBitmap.Reset();

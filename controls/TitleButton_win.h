@@ -21,7 +21,8 @@ public:
     TitleButton();  // creates the caption font and the two bevel pens
     ~TitleButton() override;
 
-    // Adds BS_OWNERDRAW to the item's style and subclasses it.
+    // Adds BS_OWNERDRAW to the item's style and subclasses it; makes the
+    // font and the pens again if an earlier window took them along.
     bool Attach(HWND item);
 
     void SetCaption(const std::string& text);
@@ -34,8 +35,9 @@ public:
     void SetFaceBitmap(HBITMAP bitmap);
     void SetPressedBitmap(HBITMAP bitmap);
     void SetShowBorder(bool show);
-    // Deletes the bitmaps, the font and the pens once the control's window
-    // is gone: the object may outlive it by far, and draws nothing after.
+    // Deletes the bitmaps, the font and the pens. The control's window takes
+    // them along when it is destroyed; an owner whose window never came to
+    // be attached calls this itself.
     void ReleaseResources();
     // Where WM_TITLE_RCLICK goes; the parent window when never set.
     void SetNotifyTarget(HWND target) { notifyTarget = target; }
@@ -48,8 +50,10 @@ public:
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wp, LPARAM lp) override;
+    void OnWindowDestroyed() override;
 
 private:
+    void CreateDrawingObjects();
     void OnLeftButton(bool down);
     void OnRightButtonDown();
     void OnRightButtonUp(POINT at);

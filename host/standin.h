@@ -39,6 +39,8 @@ struct StandinObject {
     int units;              // unit code
     int axesVisible;        // 1 while the axes are shown
     int selectedFaces;      // count of faces the user selected
+    int emptyBox;           // 1: tsxGNodeGetBBox leaves the box it is given as it is,
+                            // as for an object without geometry
 };
 
 // Restores the default scene (several objects, the first one selected),

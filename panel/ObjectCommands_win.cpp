@@ -38,9 +38,10 @@ void TransformPanel::MoveAxesToAnchor(int anchor) {
     tsxGNodeGetBBox(object, &box);
     if (kind == AnchorKind::Centre) tsxGNodeGetSize(object, &anchorSize);
     Vector3 point = AnchorPoint(anchor, box, axesPosition, anchorSize);
-    // A box of NaNs or infinities, or a centre past the float range, moves
-    // nothing: the axes keep their place and the scene is not marked.
-    if (!AllFinite(point)) return;
+    // An empty box, a box of NaNs or infinities, or a centre past the float
+    // range moves nothing: the axes keep their place and the scene is not
+    // marked.
+    if (IsEmptyBox(box) || !AllFinite(point)) return;
     tsxMNodeSetAxesPosition(object, &point);
     tsxCurrobjToggleAxes();
     tsxSelectUp();

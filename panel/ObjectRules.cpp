@@ -71,6 +71,10 @@ Vector3 AnchorPoint(int id, const BBox& box, const Vector3& axesPosition, const 
             Coordinate(a.z, box.min.z, box.max.z, axesPosition.z, size.z)};
 }
 
+bool IsEmptyBox(const BBox& box) {
+    return box.min.x > box.max.x || box.min.y > box.max.y || box.min.z > box.max.z;
+}
+
 bool AllFinite(const Vector3& v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }

@@ -19,6 +19,12 @@ AnchorKind KindOfAnchor(int id);
 // comes out as an infinity of its sign, which AllFinite then refuses.
 Vector3 AnchorPoint(int id, const BBox& box, const Vector3& axesPosition, const Vector3& size);
 
+// Whether the box holds no point: its minimum lies above its maximum on some
+// axis. A box emptied by tsxBBoxInit is such a box (the stand-in's holds
+// +FLT_MAX and -FLT_MAX), and a host may hand it back so for an object
+// without geometry. Its "corners" are no place for the axes.
+bool IsEmptyBox(const BBox& box);
+
 // Whether every coordinate is a finite float. Commands hand the host only
 // such vectors: a host whose getters give NaN or infinities (or a box whose
 // centre lies past the largest float) must not get them back as positions,

@@ -35,7 +35,17 @@ bool TransformPanel::OpenPanel() {
     mainView.Attach(tsxGetMainViewHwnd());
     HWND created = CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_TRANSFORM_PANEL),
                                       mainView.Get(), DialogProc, reinterpret_cast<LPARAM>(this));
-    if (!created) return false;
+    if (!created) {
+        // The panel object is never deleted. Its controls let go of their
+        // fonts, pens, bitmaps and menus with their windows; when opening
+        // fails before the initialisation attached them (a control that
+        // could not be created, a main view that is no window), no window
+        // will, so they do it now. Those a window already took are gone.
+        for (TitleButton* button : {&rollFieldsButton, &rollTitleButton, &hideButton})
+            button->ReleaseResources();
+        for (MenuButton* button : {&unitButton, &coordsButton}) button->ReleaseResources();
+        return false;
+    }
     CentreOverMainView();
     return true;
 }
@@ -84,10 +94,8 @@ INT_PTR CALLBACK TransformPanel::DialogProc(HWND window, UINT message, WPARAM wp
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, DWLP_USER, 0);
         self->hwnd = nullptr;
-        // The panel object is never deleted, so what its title buttons hold
-        // is let go with the window (the children are gone by now).
-        for (TitleButton* button : {&self->rollFieldsButton, &self->rollTitleButton, &self->hideButton})
-            button->ReleaseResources();
+        // The spins keep no subclass that would tell them their windows
+        // are gone (the children are gone by now).
         for (FloatSpin& spin : self->spins) spin.Detach();
     }
     return result;

@@ -1,14 +1,17 @@
 #include "host/tsxapi/journal.h"
 
-#include <cstdio>
+#include <charconv>
 #include <cstring>
 
 namespace standin {
 
+// "%g" as the C locale writes it, never with the decimal comma of a locale
+// that something in the process may have set: tests read these lines.
 std::string FormatNumber(double value) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%g", value);
-    return buffer;
+    const std::to_chars_result r =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+    return std::string(buffer, r.ec == std::errc() ? r.ptr : buffer);
 }
 
 std::string FormatInt(int value) { return std::to_string(value); }

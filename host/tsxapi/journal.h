@@ -19,7 +19,7 @@
 
 namespace standin {
 
-std::string FormatNumber(double value);  // printf %g
+std::string FormatNumber(double value);  // printf %g in the C locale
 std::string FormatInt(int value);
 std::string FormatVector(const Vector3& v);  // {x, y, z}
 std::string FormatBBox(const BBox& box);     // {{x, y, z}, {x, y, z}}

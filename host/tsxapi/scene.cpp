@@ -135,6 +135,7 @@ bool Scene::GetBBox(const void* handle, BBox* out) const {
     const Node* node = Lookup(handle);
     if (!node || !out) return false;
     const ObjectData& d = node->data;
+    if (d.emptyBox) return true;  // no geometry to put into the box
     float hx = std::fabs(d.size.x) / 2, hy = std::fabs(d.size.y) / 2, hz = std::fabs(d.size.z) / 2;
     out->min = Vector3{d.location.x - hx, d.location.y - hy, d.location.z - hz};
     out->max = Vector3{d.location.x + hx, d.location.y + hy, d.location.z + hz};

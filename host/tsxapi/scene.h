@@ -34,6 +34,7 @@ struct ObjectData {
     int units = 0;
     int axesVisible = 1;
     int selectedFaces = 0;
+    int emptyBox = 0;
 };
 
 const int kMaxName = 31;          // StandinObject::name is char[32]
@@ -80,7 +81,8 @@ public:
     bool SetUnits(const void* handle, int code);
 
     // Axis-aligned box location +- size / 2 (a negative size component is
-    // taken by its magnitude, so min <= max always holds).
+    // taken by its magnitude, so min <= max always holds). An object marked
+    // emptyBox has no geometry to put into it: the box stays as it was given.
     bool GetBBox(const void* handle, BBox* out) const;
     // The eight corners of the turned box in world coordinates. The array is
     // the object's own and keeps its address while the object lives; its

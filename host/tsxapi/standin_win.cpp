@@ -24,6 +24,7 @@ void ToRecord(const ObjectData& d, StandinObject* out) {
     out->units = d.units;
     out->axesVisible = d.axesVisible;
     out->selectedFaces = d.selectedFaces;
+    out->emptyBox = d.emptyBox;
 }
 
 ObjectData FromRecord(const StandinObject& in) {
@@ -41,6 +42,7 @@ ObjectData FromRecord(const StandinObject& in) {
     d.units = in.units;
     d.axesVisible = in.axesVisible;
     d.selectedFaces = in.selectedFaces;
+    d.emptyBox = in.emptyBox;
     return d;
 }
 

@@ -5,7 +5,9 @@
 // when the third part starts with a nonzero digit. The same value text read
 // with strtof is the float of a value field.
 //
-// What a formatted finite value must satisfy:
+// What a formatted value must satisfy:
+// - it is printf's own text in the C locale, which the fuzzing runs in, but
+//   for a NaN, which is "nan" whatever its sign;
 // - it is one whole decimal number to the module's scanner;
 // - with a precision p >= 0 the mantissa has exactly p digits after the point,
 //   and the exponent form is used exactly when "%g" would use it: when the
@@ -84,9 +86,30 @@ bool WithinHalfUnit(Real back, Real value, double unit) {
     return std::fabs(static_cast<double>(back) - static_cast<double>(value)) <= limit;
 }
 
+// printf of a value with a precision (a negative one is printf's default),
+// at any length.
+std::string Printed(const char* format, int precision, double value) {
+    std::string text(static_cast<size_t>(precision < 0 ? 0 : precision) + 400, '\0');
+    const int size = std::snprintf(&text[0], text.size(), format, precision, value);
+    text.resize(size < 0 ? 0 : static_cast<size_t>(size));
+    return text;
+}
+
+// What the spin writes without trimming: "%g" for a negative precision, else
+// the form that "%g" picks, with `precision` digits after the point.
+std::string PrintedSpinText(double value, int precision) {
+    if (std::isnan(value)) return "nan";
+    if (precision < 0) return Printed("%.*g", 6, value);
+    const bool exponent = Printed("%.*g", 6, value).find('e') != std::string::npos;
+    return Printed(exponent ? "%.*e" : "%.*f", precision, value);
+}
+
 void CheckSpinText(double value, int precision, bool trim) {
     const std::string plain = FormatValue(value, precision, false, '.');
     const std::string shown = FormatValue(value, precision, trim, '.');
+    const std::string printed = PrintedSpinText(value, precision);
+    REQUIRE(plain == printed, "%a precision %d: %s, printf %s", value, precision, plain.c_str(),
+            printed.c_str());
     if (!std::isfinite(value)) {
         REQUIRE(AtofDecimal(shown.c_str()) == 0.0, "%a gave %s", value, shown.c_str());
         return;
@@ -157,7 +180,7 @@ void CheckSpinText(double value, int precision, bool trim) {
         }
     }
 
-    // printf writes '.', so a ',' point finds nothing to trim.
+    // The point written is '.', so a ',' point finds nothing to trim.
     REQUIRE(FormatValue(value, precision, true, ',') == plain, "%a precision %d", value,
             precision);
 }
@@ -166,6 +189,9 @@ void CheckSpinText(double value, int precision, bool trim) {
 // prompt, close to the member, and writing it again must not change the field.
 void CheckFieldText(float value) {
     const std::string text = FormatFieldFloat(value);
+    const std::string printed = PrintedSpinText(static_cast<double>(value), -1);
+    REQUIRE(text == printed, "%a gave %s, printf %s", static_cast<double>(value), text.c_str(),
+            printed.c_str());
     float back = -7.25f;
     const bool accepted = ParseFieldFloat(text, back);
     if (!std::isfinite(value)) {

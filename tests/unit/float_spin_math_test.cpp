@@ -11,18 +11,8 @@
 
 namespace {
 
-// The Windows runtime writes three exponent digits (e+007), glibc two (e+07):
-// compare with the exponent cut down to at least two digits.
-std::string TwoDigitExponent(std::string text) {
-    const size_t e = text.find('e');
-    if (e == std::string::npos || e + 2 >= text.size()) return text;
-    const size_t digits = e + 2;  // after 'e' and its sign
-    while (text.size() - digits > 2 && text[digits] == '0') text.erase(digits, 1);
-    return text;
-}
-
 std::string Format(double value, int precision, bool trim) {
-    return TwoDigitExponent(FormatValue(value, precision, trim, '.'));
+    return FormatValue(value, precision, trim, '.');
 }
 
 // The panel's three rows.
@@ -96,7 +86,7 @@ TEST(FloatSpinFormat, FormAgreesWithGeneralFormatAroundItsEdges) {
 }
 
 TEST(FloatSpinFormat, TrimmingLooksForTheGivenDecimalPoint) {
-    // printf writes '.', so a ',' settings text has no point to trim at.
+    // The text is written with '.', so a ',' settings text has no point to trim at.
     EXPECT_EQ("2.500", FormatValue(2.5, 3, true, ','));
     EXPECT_EQ("2.5", FormatValue(2.5, 3, true, '.'));
 }

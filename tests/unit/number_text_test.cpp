@@ -119,3 +119,14 @@ TEST(NumberTextField, FormattedTextsReadBack) {
         EXPECT_EQ(text, FormatFieldFloat(back)) << "a rewrite would change the field";
     }
 }
+
+// printf's texts of the C locale without printf (the fuzz target compares
+// them all with glibc's): the exponent has two digits on every platform, a
+// NaN has no sign, and hundreds of digits come out whole.
+TEST(NumberTextFormat, PrintfFormsOfTheCLocale) {
+    EXPECT_EQ("1.000e-05", FormatDecimal(1e-5, DecimalForm::Exponent, 3));
+    EXPECT_EQ("1e+06", FormatDecimal(1e6, DecimalForm::General, -1));
+    EXPECT_EQ("-0.000", FormatDecimal(-0.0, DecimalForm::Fixed, 3));
+    EXPECT_EQ("nan", FormatFieldFloat(-NAN));
+    EXPECT_EQ(1u + 309u + 1u + 2u, FormatDecimal(-DBL_MAX, DecimalForm::Fixed, 2).size());
+}

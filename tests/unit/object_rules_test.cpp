@@ -84,6 +84,17 @@ TEST(AllFiniteTest, RefusesNaNAndInfinitiesInAnyCoordinate) {
         EXPECT_FALSE(AllFinite(v)) << v.x << ", " << v.y << ", " << v.z;
 }
 
+TEST(EmptyBoxTest, MinimumAboveMaximumOnAnyAxis) {
+    // As tsxBBoxInit leaves it: its corners are finite (3.4e38), so only
+    // the box itself tells that it holds no point.
+    const BBox init = {{FLT_MAX, FLT_MAX, FLT_MAX}, {-FLT_MAX, -FLT_MAX, -FLT_MAX}};
+    EXPECT_TRUE(IsEmptyBox(init) && AllFinite(AnchorPoint(3033, init, kOutside, kSize)));
+    EXPECT_TRUE(IsEmptyBox({{-1, 2.5f, -3}, {1, 2, 3}}));
+    EXPECT_TRUE(IsEmptyBox({{-1, -2, -3}, {1, 2, -3.5f}}));
+    EXPECT_FALSE(IsEmptyBox(kBox));
+    EXPECT_FALSE(IsEmptyBox({{1, 2, 3}, {1, 2, 3}}));  // a single point has a place
+}
+
 TEST(UnitCodeTest, EvenPositionsChooseCodesAndOddOnesLatch) {
     bool latch = true;
     const int expected[] = {4, 9, 5, 9, 6, 9, 7, 9, 8};

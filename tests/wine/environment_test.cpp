@@ -1,10 +1,12 @@
 // The module in a hostile environment: a log file that cannot be opened,
 // profile values of the wrong type or an absurd size, a host whose getters
 // give NaN, infinities and huge numbers, and hundreds of activations and
-// hide/show cycles. In every case the panel opens, keeps working, and never
+// hide/show cycles, a C runtime switched to a decimal comma by someone else
+// in the process. In every case the panel opens, keeps working, and never
 // hands the host a value that is not a finite float.
 #include <algorithm>
 #include <cfloat>
+#include <clocale>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -507,4 +509,41 @@ WINE_TEST(AThousandHideAndShowCyclesKeepOnePanel) {
     CHECK_EQ(std::string("3"), p.Text(3011));  // the readout's point
     p.Click(3007);
     CheckAnEditReachesTheHost(p.panel, "after 1,000 hide/show cycles");
+}
+
+// ---------------------------------------------------------------------------
+// Another module of the process switches the C runtime that it shares with
+// the module (msvcrt.dll) to a decimal comma.
+
+WINE_TEST(ACommaLocaleInTheRuntimeChangesNoNumberTextOfThePanel) {
+    ModuleFixture f;
+    struct CLocaleAtTheEnd {
+        ~CLocaleAtTheEnd() { std::setlocale(LC_ALL, "C"); }
+    } restore;
+    if (!std::setlocale(LC_ALL, "German_Germany.1252") || std::localeconv()->decimal_point[0] != ',') {
+        Fail(__FILE__, __LINE__, "the locale German_Germany.1252, with its decimal comma, did not take");
+        throw Abort();
+    }
+    f.leftClick();
+    Pump();
+    const HWND panel = f.Panel();
+    auto field = [panel](int id) { return GetDlgItem(panel, id); };
+    Key(field(3021), VK_UP);  // a spin step
+    CHECK_EQ(std::string("2.100"), Text(field(3021)));
+    CHECK_EQ(2.1f, Cube().size.x);
+    Replace(field(3027), "0.00001");  // a typed step, then a step in exponent form
+    Key(field(3011), VK_UP);
+    CHECK_EQ(std::string("1.000e-05"), Text(field(3011)));
+    CHECK_EQ(1e-5f, Cube().location.y);
+    Replace(field(3017), "2.5");
+    CHECK_EQ(2.5f, Cube().rotation.y);
+
+    StandinObject cube = Cube();
+    cube.location = {1.5f, -2.25f, 5e-5f};
+    standinSetObject(standinObjectAt(0), &cube);
+    SendMessageA(field(3005), BM_CLICK, 0, 0);  // "get obj"
+    std::string shown;
+    for (int id : {3009, 3011, 3013, 3017, 3021}) shown += Text(field(id)) + " ";
+    CHECK_EQ(std::string("1.5 -2.25 5e-05 2.5 2.1 "), shown);
+    CHECK_EQ(std::vector<std::string>(), TakeDismissedBoxes());
 }

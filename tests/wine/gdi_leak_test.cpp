@@ -1,8 +1,10 @@
 // GDI hygiene of the module as a whole. Wine's GetGuiResources is a stub, so
 // the test watches the module's own imports: it patches the module's import
-// address table so that every GDI object the module creates or deletes is
-// seen, then paints and clicks every control of the panel many times.
+// address table so that every GDI object and menu the module creates or
+// deletes is seen, then paints and clicks every control of the panel many
+// times, destroys the panel, and makes opening it fail part way.
 #include <set>
+#include <string>
 
 #include "gdi_watch.h"
 #include "harness.h"
@@ -63,15 +65,58 @@ WINE_TEST(PaintingAndClickingEveryControlLeaksNoGdiObject) {
     CHECK(TakeDismissedBoxes().empty());
 }
 
-WINE_TEST(ThePanelsGdiObjectsGoWithItsWindow) {
+WINE_TEST(ThePanelsGdiObjectsAndMenusGoWithItsWindow) {
     // The module never deletes a panel object; when the host's main view
-    // goes, and the panel window with it, its bitmaps, font and pens must go too.
+    // goes, and the panel window with it, its bitmaps, fonts and pens must
+    // go too, and so must the menus of its two menu buttons.
     ModuleFixture f;
     HWND panel = OpenWatchedPanel(f);
     CHECK(gdi_watch::Live() != 0);
+    CHECK_EQ(2u, gdi_watch::LiveMenus());
     DestroyWindow(f.view);
     f.view = nullptr;
     Pump();
     CHECK(!IsWindow(panel));
     CHECK_EQ(0u, gdi_watch::Live());
+    CHECK_EQ(0u, gdi_watch::LiveMenus());
+}
+
+namespace {
+
+// Something destroys the dialog during its WM_INITDIALOG, after the panel's
+// own initialisation; CreateDialogParam then returns null.
+HHOOK destroyer = nullptr;
+LRESULT CALLBACK DestroyAtInitDialog(int code, WPARAM wp, LPARAM lp) {
+    const CWPRETSTRUCT& sent = *reinterpret_cast<CWPRETSTRUCT*>(lp);
+    if (code == HC_ACTION && sent.message == WM_INITDIALOG) DestroyWindow(sent.hwnd);
+    return CallNextHookEx(destroyer, code, wp, lp);
+}
+
+}  // namespace
+
+WINE_TEST(OpeningThatFailsPartWayLeavesNoGdiObjectOrMenu) {
+    // Before WM_INITDIALOG (here a main view that is no window; a control
+    // that cannot be created fails the same way) and during it.
+    for (bool duringInit : {false, true}) {
+        const std::string what = duringInit ? "destroyed in WM_INITDIALOG" : "no main view";
+        ModuleFixture f;
+        gdi_watch::Watch(f.module);
+        gdi_watch::Reset();
+        if (duringInit) {
+            destroyer = SetWindowsHookExA(WH_CALLWNDPROCRET, DestroyAtInitDialog, nullptr, GetCurrentThreadId());
+        } else {
+            HWND gone = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+            DestroyWindow(gone);
+            standinSetMainView(gone);
+        }
+        f.leftClick();
+        if (destroyer) UnhookWindowsHookEx(destroyer);
+        destroyer = nullptr;
+        Pump();
+        CHECK(f.Panels().empty());
+        CHECK(gdi_watch::Created() >= 9);  // the title buttons' fonts and pens at least
+        CHECK_EQ(what + ": 0 GDI objects, 0 menus", what + ": " + std::to_string(gdi_watch::Live()) +
+                                                       " GDI objects, " + std::to_string(gdi_watch::LiveMenus()) +
+                                                       " menus");
+    }
 }

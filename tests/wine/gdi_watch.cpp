@@ -7,6 +7,7 @@ namespace {
 
 std::set<void*> live;
 size_t created = 0;
+std::set<void*> liveMenus;
 
 template <class Function>
 bool Patch(HMODULE module, const char* dll, const char* name, Function replacement,
@@ -61,6 +62,9 @@ decltype(&GetDC) realGetDC;
 decltype(&ReleaseDC) realReleaseDC;
 decltype(&DeleteObject) realDeleteObject;
 decltype(&DeleteDC) realDeleteDC;
+decltype(&CreatePopupMenu) realCreatePopupMenu;
+decltype(&CreateMenu) realCreateMenu;
+decltype(&DestroyMenu) realDestroyMenu;
 
 HPEN WINAPI HookCreatePen(int style, int width, COLORREF colour) {
     return Track(realCreatePen(style, width, colour));
@@ -102,6 +106,21 @@ BOOL WINAPI HookDeleteDC(HDC dc) {
     return realDeleteDC(dc);
 }
 
+HMENU WINAPI HookCreatePopupMenu() {
+    HMENU menu = realCreatePopupMenu();
+    if (menu) liveMenus.insert(menu);
+    return menu;
+}
+HMENU WINAPI HookCreateMenu() {
+    HMENU menu = realCreateMenu();
+    if (menu) liveMenus.insert(menu);
+    return menu;
+}
+BOOL WINAPI HookDestroyMenu(HMENU menu) {
+    liveMenus.erase(menu);
+    return realDestroyMenu(menu);
+}
+
 }  // namespace
 
 bool Watch(HMODULE module) {
@@ -124,16 +143,21 @@ bool Watch(HMODULE module) {
     Patch(module, "user32.dll", "ReleaseDC", &HookReleaseDC, realReleaseDC);
     Patch(module, "gdi32.dll", "DeleteObject", &HookDeleteObject, realDeleteObject);
     Patch(module, "gdi32.dll", "DeleteDC", &HookDeleteDC, realDeleteDC);
+    any |= Patch(module, "user32.dll", "CreatePopupMenu", &HookCreatePopupMenu, realCreatePopupMenu);
+    any |= Patch(module, "user32.dll", "CreateMenu", &HookCreateMenu, realCreateMenu);
+    Patch(module, "user32.dll", "DestroyMenu", &HookDestroyMenu, realDestroyMenu);
     return any;
 }
 
 size_t Live() { return live.size(); }
 const std::set<void*>& LiveHandles() { return live; }
 size_t Created() { return created; }
+size_t LiveMenus() { return liveMenus.size(); }
 
 void Reset() {
     live.clear();
     created = 0;
+    liveMenus.clear();
 }
 
 }  // namespace gdi_watch

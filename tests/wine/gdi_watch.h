@@ -1,8 +1,9 @@
-// Live GDI objects of one module, seen through its own imports. Wine's
-// GetGuiResources always answers 0, so the watch patches the module's import
-// address table: every GDI object or device context that the module creates,
-// loads or borrows through an import is recorded until the module deletes or
-// releases it. Objects that system code makes for its own use while serving
+// Live GDI objects and menus of one module, seen through its own imports.
+// Wine's GetGuiResources always answers 0, so the watch patches the module's
+// import address table: every GDI object or device context that the module
+// creates, loads or borrows through an import is recorded until the module
+// deletes or releases it, and so is every menu it creates until it destroys
+// it. Objects that system code makes for its own use while serving
 // the module (inside DrawFrameControl, say) are that code's business and are
 // not seen.
 #pragma once
@@ -23,6 +24,8 @@ size_t Live();
 const std::set<void*>& LiveHandles();
 // Handles created since Watch or the last Reset, deleted or not.
 size_t Created();
+// Menus (a USER object) created and not yet destroyed, counted apart.
+size_t LiveMenus();
 // Forgets every handle seen so far.
 void Reset();
 

@@ -361,6 +361,23 @@ WINE_TEST(CreatedControlsTakeTheDefaultBitAndTheirCaption) {
     CHECK(!second.IsDefault());
 }
 
+WINE_TEST(ItsWindowTakesMenuAndImagesAlongAndTheNextGetsAnEmptyMenu) {
+    Fixture f;
+    f.AddThree();
+    f.control.SetImage(GetModuleHandleA(nullptr), IDB_MENU_IMAGE, RGB(0, 255, 0), false);
+    const HMENU menu = f.control.Menu();
+    const long before = LiveGdiObjects();
+    DestroyWindow(f.button);
+    CHECK(!IsMenu(menu));
+    CHECK_EQ(before - 2, LiveGdiObjects());
+    f.button = f.dialog.AddButton(kId, "unit", WS_VISIBLE, 20, 20, 100, 24);
+    CHECK(f.control.Attach(f.button));
+    CHECK_EQ(0, GetMenuItemCount(f.control.Menu()));
+    CHECK_EQ(0, f.control.AddItem("cm"));  // the first entry: caption and choice
+    CHECK_EQ(std::string("cm"), f.Caption());
+    CHECK(f.Checked(0));
+}
+
 WINE_TEST(PaintsClicksAndMenusLeaveNoObjectsAndTheContextAsItWas) {
     Fixture f;
     Fixture imaged(WS_VISIBLE | BS_FLAT);

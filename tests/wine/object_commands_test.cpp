@@ -70,6 +70,26 @@ WINE_TEST(AnchorsWithNothingSelectedOnlyMoveTheRadioCheck) {
     CHECK(BST_CHECKED == SendMessageA(p.Item(3040), BM_GETCHECK, 0, 0));
 }
 
+WINE_TEST(AnchorsOnAnObjectWithAnEmptyBoxMoveNothing) {
+    OpenedPanel p;
+    StandinObject cube = Cube();
+    cube.emptyBox = 1;  // the box comes back as tsxBBoxInit left it
+    cube.axesPosition = {0.5f, 0.25f, 0.125f};
+    standinSetObject(standinObjectAt(0), &cube);
+    for (int id = 3030; id <= 3044; ++id) p.Click(id);
+    CHECK_EQ(15u, JournalCalls("tsxGNodeGetBBox(#1) -> {{3.40282e+38, 3.40282e+38, 3.40282e+38}, "
+                               "{-3.40282e+38, -3.40282e+38, -3.40282e+38}}")
+                      .size());
+    for (const char* call : {"tsxMNodeSetAxesPosition", "tsxCurrobjToggleAxes", "tsxSelectUp",
+                             "tsxSceneRefresh", "tsxSceneSetChanged"})
+        CHECK_EQ(call + std::string(": 0"), call + std::string(": ") + std::to_string(JournalCalls(call).size()));
+    CHECK_EQ(std::string("{0.5, 0.25, 0.125}"), Vec(Cube().axesPosition));
+    cube.emptyBox = 0;  // geometry again: the anchors work
+    standinSetObject(standinObjectAt(0), &cube);
+    p.Click(3034);
+    CHECK_EQ(std::string("{-1, -1, -1}"), Vec(Cube().axesPosition));
+}
+
 WINE_TEST(CopyCallsTheHostsCopyAndNothingElse) {
     OpenedPanel p;
     const int before = standinObjectCount();

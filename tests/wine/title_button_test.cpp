@@ -210,6 +210,20 @@ WINE_TEST(OwnsItsFontPensAndBitmapsAndDeletesEachOnce) {
     CHECK_EQ(0, GetObjectType(pressed));
 }
 
+WINE_TEST(ItsWindowTakesItsGdiObjectsAlongAndTheNextGetsFontAndPensAgain) {
+    const long before = LiveGdiObjects();
+    BitmapButton b;
+    DestroyWindow(b.button);
+    CHECK_EQ(before, LiveGdiObjects());
+    HWND next = b.dialog.AddButton(8, "text", WS_VISIBLE, 0, 20, 40, 16);
+    CHECK(b.control.Attach(next));
+    b.control.SetShowBorder(true);
+    CHECK_EQ(before + 3, LiveGdiObjects());  // font and two pens
+    const Pixels face = PrintClient(next);
+    CHECK_EQ(kLight, face.At(0, 5));
+    CHECK_EQ(kShadow, face.At(39, 5));
+}
+
 WINE_TEST(PaintingAndClickingKeepTheDeviceContextAndTheObjectCount) {
     BitmapButton b;
     TestDialog dialog;
