@@ -1,7 +1,9 @@
 #include "controls/NumberText.h"
 
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <system_error>
 
@@ -165,28 +167,39 @@ bool ParseFieldFloat(const std::string& text, float& value, char decimalPoint) {
     return Convert(text.data() + i, s, value);
 }
 
-// std::to_chars writes what printf writes in the C locale and never looks
-// at the current one; it is exact at every precision too, and quicker than
-// printf, which parses its format and takes the stream lock on every call.
 std::string FormatDecimal(double value, DecimalForm form, int precision) {
-    const std::chars_format format = form == DecimalForm::Fixed      ? std::chars_format::fixed
-                                     : form == DecimalForm::Exponent ? std::chars_format::scientific
-                                                                     : std::chars_format::general;
+    // The C runtime's printf, not to_chars: the floating-point to_chars of
+    // the C++ runtime brings close to 200 KB of tables into the module, more
+    // than all its code. The texts are the same.
+    if (std::isnan(value)) return "nan";  // glibc writes the sign of a NaN, the module's runtime never did
     if (precision < 0) precision = 6;
-    // to_chars writes "-nan" for a NaN with its sign bit set, as glibc does;
-    // the module's printf (mingw-w64's) never wrote the sign, and a field
-    // shows what the host gave it the same way as before.
-    if (std::isnan(value)) return "nan";
-    // Every text the panel shows fits on the stack. A longer one (hundreds
-    // of digits, or the fixed form of a value near DBL_MAX) is written again
-    // into a string sized for the sign, 309 integer digits, the point and
-    // the digits after it.
+    const char* format = form == DecimalForm::Fixed      ? "%.*f"
+                         : form == DecimalForm::Exponent ? "%.*e"
+                                                         : "%.*g";
+    // Every text the panel shows fits on the stack; a longer one (hundreds
+    // of digits, or the fixed form of a value near DBL_MAX) is measured and
+    // written again whole.
     char onStack[64];
-    std::to_chars_result r = std::to_chars(onStack, onStack + sizeof onStack, value, format, precision);
-    if (r.ec == std::errc()) return std::string(onStack, r.ptr);
-    std::string text(static_cast<size_t>(precision) + 320, '\0');
-    r = std::to_chars(&text[0], &text[0] + text.size(), value, format, precision);
-    text.resize(r.ec == std::errc() ? static_cast<size_t>(r.ptr - text.data()) : 0);
+    const int size = std::snprintf(onStack, sizeof onStack, format, precision, value);
+    if (size < 0) return std::string();
+    std::string text;
+    if (static_cast<size_t>(size) < sizeof onStack) {
+        text.assign(onStack, static_cast<size_t>(size));
+    } else {
+        text.resize(static_cast<size_t>(size) + 1);
+        std::snprintf(&text[0], text.size(), format, precision, value);
+        text.resize(static_cast<size_t>(size));
+    }
+    // printf writes the decimal point of the C runtime's locale, which
+    // another module of the host process may have set to a comma. Nothing
+    // else in these texts depends on the locale (no grouping without the '
+    // flag), so the point alone is put back to '.'.
+    const std::lconv* conventions = std::localeconv();
+    const char* point = conventions ? conventions->decimal_point : nullptr;
+    if (point && point[0] && std::strcmp(point, ".") != 0) {
+        const size_t at = text.find(point);
+        if (at != std::string::npos) text.replace(at, std::strlen(point), ".");
+    }
     return text;
 }
 

@@ -9,10 +9,10 @@
 //   exponent: (e|E) [+|-] digits   -- an 'e' without digits is not part of it
 //
 // Decimal point: the texts are written with '.' (FormatDecimal below), and
-// the readers take '.' unless told otherwise. Nothing here asks the C
-// runtime's locale: the module shares msvcrt.dll with the host and its other
-// modules, and any of them may switch it to a decimal comma. printf would
-// then write "1,5" into a field, and the field's own rule would refuse it.
+// the readers take '.' unless told otherwise, whatever the C runtime's
+// locale: the module shares msvcrt.dll with the host and its other modules,
+// and any of them may switch it to a decimal comma. printf alone would then
+// write "1,5" into a field, and the field's own rule would refuse it.
 //
 // Conversion is correctly rounded straight to the target type (a float field
 // is not rounded twice through a double). Magnitudes too small for the type
