@@ -15,17 +15,25 @@ set(tsxapi_import ${CMAKE_BINARY_DIR}/lib/libtsxapi_import.a)
 add_custom_command(
     OUTPUT ${tsxapi_import}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/lib
-    COMMAND ${CMAKE_DLLTOOL} -d ${CMAKE_SOURCE_DIR}/plugin/tsxapi.def -l ${tsxapi_import}
-    DEPENDS ${CMAKE_SOURCE_DIR}/plugin/tsxapi.def
+    COMMAND ${CMAKE_DLLTOOL} -d ${CMAKE_SOURCE_DIR}/api/tsxapi.def -l ${tsxapi_import}
+    DEPENDS ${CMAKE_SOURCE_DIR}/api/tsxapi.def
     COMMENT "Import library for tsxapi.dll")
 add_custom_target(tsxapi_import_lib DEPENDS ${tsxapi_import})
 
 # The module's own controls, as a library: the module links it, and so do the
 # Wine tests of the controls, which cannot reach into the module DLL.
+# The Win32 helpers that the module and the stand-in share (GDI owners, the
+# off-screen DC), as a library of their own.
+file(GLOB win_helpers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/win/*_win.cpp)
+list(REMOVE_ITEM module_win ${win_helpers})
+add_library(ortolan_win STATIC ${win_helpers})
+target_include_directories(ortolan_win PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(ortolan_win PUBLIC user32 gdi32 comctl32)
+
 file(GLOB controls_win CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/controls/*_win.cpp)
 list(REMOVE_ITEM module_win ${controls_win})
 add_library(ortolan_controls STATIC ${controls_win})
-target_link_libraries(ortolan_controls PUBLIC ortolan_core user32 gdi32 comctl32)
+target_link_libraries(ortolan_controls PUBLIC ortolan_core ortolan_win)
 
 # The module.
 add_library(ortolan MODULE ${module_win} ${CMAKE_SOURCE_DIR}/res/ortolan.rc
@@ -52,7 +60,7 @@ target_include_directories(tsxapi PUBLIC ${CMAKE_SOURCE_DIR})
 file(GLOB workbench_resources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/host/workbench/*.rc)
 if(workbench_win)
     add_executable(workbench WIN32 ${workbench_win} ${workbench_resources})
-    target_link_libraries(workbench PRIVATE tsxapi workbench_core ortolan_controls user32 gdi32 comctl32 comdlg32
+    target_link_libraries(workbench PRIVATE tsxapi workbench_core ortolan_win user32 gdi32 comctl32 comdlg32
                           ${static_runtime})
     add_dependencies(workbench ortolan)
 endif()

@@ -48,6 +48,3 @@ private:
     HWND hwnd = nullptr;
     SpinSettings settings;
 };
-
-// Whole window text of any length.
-std::string WindowText(HWND window);

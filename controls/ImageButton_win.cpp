@@ -1,7 +1,7 @@
 #include "controls/ImageButton_win.h"
 
 #include "controls/ButtonGeometry.h"
-#include "controls/Gdi_win.h"
+#include "win/Gdi_win.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/ButtonGeometry.h"
+#include "win/WindowText_win.h"
 
 namespace {
 
@@ -17,13 +18,6 @@ const UINT kMenuFlags = TPM_RIGHTALIGN | TPM_NONOTIFY | TPM_RETURNCMD | TPM_LEFT
 // What BM_SETSTYLE may not change: the type bits and the bit above them.
 const WPARAM kStyleTypeBits = 0x1F;
 
-std::string TextOf(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    if (length <= 0) return std::string();
-    std::vector<char> text(static_cast<size_t>(length) + 1);
-    const int copied = GetWindowTextA(window, text.data(), length + 1);
-    return std::string(text.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
-}
 
 Box ToBox(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 RECT ToRect(const Box& b) { return {b.left, b.top, b.right, b.bottom}; }
@@ -203,7 +197,7 @@ void MenuButton::SizeToContent(int extra) {
             if (!text.empty()) content.textWidth = std::max(content.textWidth, extent(text));
         }
     } else {
-        content.textWidth = extent(TextOf(hwnd));
+        content.textWidth = extent(WindowText(hwnd));
     }
     content.extra = extra;
     content.margin = margin;
@@ -331,7 +325,7 @@ void MenuButton::DrawArrowGlyph(HDC dc, POINT point, COLORREF colour) const {
 void MenuButton::DrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlType != ODT_BUTTON) return;
     HDC dc = item.hDC;
-    const std::string caption = TextOf(item.hwndItem);
+    const std::string caption = WindowText(item.hwndItem);
     const LONG style = GetWindowLongA(item.hwndItem, GWL_STYLE);
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     UINT frame = DFCS_BUTTONPUSH | ((style & BS_FLAT) ? DFCS_FLAT : 0);

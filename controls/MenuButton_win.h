@@ -15,8 +15,8 @@
 
 #include <string>
 
-#include "controls/Gdi_win.h"
 #include "controls/OwnerDrawnButton_win.h"
+#include "win/Gdi_win.h"
 
 class MenuButton : public OwnerDrawnButton {
 public:

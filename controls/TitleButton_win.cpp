@@ -5,20 +5,14 @@
 #include <vector>
 
 #include "controls/FilePath.h"
-#include "controls/OffscreenDC_win.h"
+#include "win/OffscreenDC_win.h"
+#include "win/WindowText_win.h"
 
 namespace {
 
 const COLORREF kCaptionFace = RGB(0xC0, 0xC0, 0xC0);
 const UINT kCaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 
-std::string TextOf(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    if (length <= 0) return std::string();
-    std::vector<char> text(static_cast<size_t>(length) + 1);
-    const int copied = GetWindowTextA(window, text.data(), length + 1);
-    return std::string(text.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
-}
 
 }  // namespace
 
@@ -143,7 +137,7 @@ void TitleButton::Compose(HDC dc, const RECT& rect) {
         DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(shown), 0, rect.left, rect.top,
                    0, 0, DST_BITMAP);
     } else {
-        if (caption.empty() && hwnd) caption = TextOf(hwnd);
+        if (caption.empty() && hwnd) caption = WindowText(hwnd);
         Selection font(dc, captionFont.Get());
         TextSettings settings(dc);
         SetTextColor(dc, textColour);

@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "controls/Gdi_win.h"
 #include "controls/OwnerDrawnButton_win.h"
+#include "win/Gdi_win.h"
 
 // Sent (not posted) to the notify target after a right-button press and
 // release over the control: wParam = the control's identifier, lParam = 0.

@@ -19,7 +19,7 @@
 
 #include <windows.h>
 
-#include "plugin/host_records.h"
+#include "api/host_records.h"
 
 #ifdef STANDIN_BUILD
 #define STANDIN_API extern "C" __declspec(dllexport)

@@ -4,9 +4,9 @@
 
 #include <climits>
 
+#include "api/tsxapi.h"
 #include "panel/ObjectRules.h"
 #include "panel/TransformPanel_win.h"
-#include "plugin/tsxapi.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // which values may go to the host at all.
 #pragma once
 
-#include "plugin/host_records.h"
+#include "api/host_records.h"
 
 constexpr int kFirstAnchor = 3030;
 constexpr int kLastAnchor = 3044;

@@ -1,10 +1,11 @@
 // Data exchange between the panel's value fields and its members.
 
+#include "app/PanelApp_win.h"
 #include "controls/FloatSpin_win.h"
 #include "controls/NumberText.h"
 #include "panel/TransformPanel_win.h"
-#include "plugin/PanelApp_win.h"
 #include "res/resource.h"
+#include "win/WindowText_win.h"
 
 namespace {
 

@@ -11,14 +11,14 @@ PixelPoint RadioCircleCentre(int buttonHeight, int dpi) {
     return {cell / 2, (buttonHeight - cell) / 2 + cell / 2};
 }
 
-PixelPoint CentredImageOrigin(const PixelRect& client, int imageWidth, int imageHeight) {
+PixelPoint StaticImageOrigin(const PixelRect& client, int imageWidth, int imageHeight) {
     return {client.left + (client.right - client.left) / 2 - imageWidth / 2,
             client.top + (client.bottom - client.top) / 2 - imageHeight / 2};
 }
 
 PixelPoint AnchorButtonOrigin(const PixelRect& pictureClient, int pictureWidth,
                               int pictureHeight, PixelPoint mark, PixelPoint circle) {
-    const PixelPoint at = CentredImageOrigin(pictureClient, pictureWidth, pictureHeight);
+    const PixelPoint at = StaticImageOrigin(pictureClient, pictureWidth, pictureHeight);
     return {at.x + mark.x - circle.x, at.y + mark.y - circle.y};
 }
 

@@ -30,7 +30,7 @@ PixelPoint RadioCircleCentre(int buttonHeight, int dpi);
 // Where a static control with SS_CENTERIMAGE puts the top-left corner of an
 // image in its client area: half the client less half the image, each half
 // truncated (so an odd surplus leaves the extra pixel on the left and top).
-PixelPoint CentredImageOrigin(const PixelRect& client, int imageWidth, int imageHeight);
+PixelPoint StaticImageOrigin(const PixelRect& client, int imageWidth, int imageHeight);
 
 // Top-left corner for an anchor button whose circle centre is `circle`, so
 // that the circle sits on the picture pixel `mark`. The picture is a bitmap

@@ -7,11 +7,12 @@
 // location X holding the host's NaN, an edit of location Y would otherwise
 // send the NaN straight back.
 
+#include "api/tsxapi.h"
 #include "controls/NumberText.h"
 #include "panel/ObjectRules.h"
 #include "panel/TransformPanel_win.h"
-#include "plugin/tsxapi.h"
 #include "res/resource.h"
+#include "win/WindowText_win.h"
 
 void TransformPanel::ReadObject() {
     ExchangeToMembers();

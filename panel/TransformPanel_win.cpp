@@ -1,13 +1,13 @@
 #include "panel/TransformPanel_win.h"
 
-#include "controls/Gdi_win.h"
+#include "api/tsxapi.h"
+#include "app/Module_win.h"
+#include "app/PanelApp_win.h"
 #include "panel/ObjectRules.h"
 #include "panel/PanelGeometry.h"
-#include "plugin/Module_win.h"
-#include "plugin/PanelApp_win.h"
-#include "plugin/tsxapi.h"
 #include "res/box_marks.h"
 #include "res/resource.h"
+#include "win/Gdi_win.h"
 
 namespace {
 

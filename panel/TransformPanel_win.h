@@ -6,12 +6,12 @@
 
 #include <string>
 
+#include "api/host_records.h"
 #include "controls/FloatSpin_win.h"
 #include "controls/ImageButton_win.h"
 #include "controls/MenuButton_win.h"
 #include "controls/TitleButton_win.h"
-#include "plugin/PanelListener.h"
-#include "plugin/host_records.h"
+#include "panel/PanelListener.h"
 
 class PanelNotifier;
 

@@ -5,20 +5,19 @@
 
 #include <string>
 
+#include "api/tsxapi.h"
+#include "app/Module_win.h"
+#include "app/PanelApp_win.h"
 #include "log/Log.h"
 #include "panel/TransformPanel_win.h"
 #include "plugin/ExtensionRecord.h"
 #include "plugin/Lifecycle.h"
 #include "plugin/ModuleState.h"
-#include "plugin/Module_win.h"
-#include "plugin/PanelApp_win.h"
-#include "plugin/tsxapi.h"
 
 namespace {
 
 constexpr int kApiVersion = 510;
 
-HINSTANCE moduleInstance = nullptr;
 ModuleState moduleState;
 
 class HostBridge : public ModuleHost {
@@ -39,13 +38,11 @@ Lifecycle lifecycle(hostBridge);
 
 }  // namespace
 
-HINSTANCE ModuleInstance() { return moduleInstance; }
-
 extern "C" {
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
-        moduleInstance = instance;
+        SetModuleInstance(instance);
         moduleState.resourceInstance = instance;
         DisableThreadLibraryCalls(instance);
         ThePanelApp().Initialise(instance);

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "plugin/Notifier.h"
-#include "plugin/PanelListener.h"
+#include "panel/Notifier.h"
+#include "panel/PanelListener.h"
 
 class ModuleHost {
 public:

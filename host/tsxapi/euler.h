@@ -11,7 +11,7 @@
 // Z = 0 and puts the whole turn into X.
 #pragma once
 
-#include "plugin/host_records.h"
+#include "api/host_records.h"
 
 namespace standin {
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/host_records.h"
+#include "api/host_records.h"
 
 namespace standin {
 

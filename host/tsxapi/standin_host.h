@@ -29,7 +29,7 @@ public:
     // The listener stays.
     void Reset(const std::string& defaultDir);
 
-    // tsx calls, in the order of plugin/tsxapi.h.
+    // tsx calls, in the order of api/tsxapi.h.
     void* GetCurrentSelection();
     void GetLocation(void* object, Vector3* out);
     void GetRotation(void* object, Vector3* out);

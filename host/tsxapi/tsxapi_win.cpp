@@ -1,6 +1,6 @@
 // The host API exports of the stand-in tsxapi.dll. Each forwards to the
 // portable StandinHost, which does the work and journals the call.
-#include "plugin/tsxapi.h"
+#include "api/tsxapi.h"
 
 #include "host/tsxapi/dll_win.h"
 

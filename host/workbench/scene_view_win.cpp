@@ -6,9 +6,9 @@
 #include <string>
 
 #include "host/standin.h"
-#include "controls/Gdi_win.h"
-#include "controls/OffscreenDC_win.h"
 #include "host/workbench/window_win.h"
+#include "win/Gdi_win.h"
+#include "win/OffscreenDC_win.h"
 
 namespace workbench {
 namespace {

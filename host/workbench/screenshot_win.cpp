@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "host/workbench/bmp_file.h"
-#include "controls/Gdi_win.h"
 #include "host/workbench/module_link_win.h"
+#include "win/Gdi_win.h"
 
 namespace workbench {
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "controls/Gdi_win.h"
+#include "win/Gdi_win.h"
 
 namespace workbench {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/host_records.h"
+#include "api/host_records.h"
 
 namespace workbench {
 

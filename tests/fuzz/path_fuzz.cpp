@@ -11,9 +11,9 @@
 #include <cstdint>
 #include <string>
 
+#include "app/Profile.h"
 #include "controls/FilePath.h"
 #include "fuzz_check.h"
-#include "plugin/Profile.h"
 
 namespace {
 

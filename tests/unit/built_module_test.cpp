@@ -32,7 +32,7 @@ std::string Lower(std::string text) {
 
 // The host API names as the module's import library lists them.
 std::set<std::string> HostApiNames() {
-    std::ifstream in(kSource + "/plugin/tsxapi.def");
+    std::ifstream in(kSource + "/api/tsxapi.def");
     std::set<std::string> names;
     std::string line;
     bool exports = false;

@@ -4,12 +4,12 @@
 
 #include <cstring>
 
+#include "app/Profile.h"
+#include "panel/Notifier.h"
 #include "panel/PanelGeometry.h"
+#include "panel/PanelListener.h"
 #include "plugin/ExtensionRecord.h"
 #include "plugin/ModuleState.h"
-#include "plugin/Notifier.h"
-#include "plugin/PanelListener.h"
-#include "plugin/Profile.h"
 #include "res/box_marks.h"
 
 namespace {

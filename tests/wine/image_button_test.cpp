@@ -1,11 +1,11 @@
 // ImageButton with bitmaps from the test program's own resources, in a test
 // dialog that routes WM_DRAWITEM to it: centring, pressed shift, key-colour
 // transparency, the embossed disabled look, clicks, and GDI hygiene.
-#include "controls/ImageButton_win.h"
 #include "controls/ControlKit_win.h"
-#include "controls/Gdi_win.h"
+#include "controls/ImageButton_win.h"
 #include "controls/test_bitmaps.h"
 #include "harness.h"
+#include "win/Gdi_win.h"
 
 using namespace harness;
 using namespace kit;

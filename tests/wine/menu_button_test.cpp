@@ -2,11 +2,11 @@
 // real messages: the popup menu worked from a helper thread with keys,
 // latching, the default button through the dialog manager, flat and
 // disabled looks, images, sizing, and GDI hygiene.
-#include "controls/MenuButton_win.h"
 #include "controls/ControlKit_win.h"
-#include "controls/Gdi_win.h"
+#include "controls/MenuButton_win.h"
 #include "controls/test_bitmaps.h"
 #include "harness.h"
+#include "win/Gdi_win.h"
 
 #include <memory>
 

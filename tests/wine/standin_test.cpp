@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "api/tsxapi.h"
 #include "harness.h"
-#include "plugin/tsxapi.h"
 
 using namespace harness;
 

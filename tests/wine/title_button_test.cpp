@@ -1,8 +1,8 @@
 // TitleButton driven with real mouse messages inside a test dialog that
 // routes WM_DRAWITEM to it as the panel does: pressed looks, the right-click
 // message and its capture rules, the caption face, and its GDI objects.
-#include "controls/TitleButton_win.h"
 #include "controls/ControlKit_win.h"
+#include "controls/TitleButton_win.h"
 #include "harness.h"
 
 using namespace harness;

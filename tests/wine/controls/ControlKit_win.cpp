@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "controls/Gdi_win.h"
-#include "harness.h"
 #include "controls/TitleButton_win.h"
+#include "harness.h"
+#include "win/Gdi_win.h"
 
 namespace kit {
 

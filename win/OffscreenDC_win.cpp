@@ -1,4 +1,4 @@
-#include "controls/OffscreenDC_win.h"
+#include "win/OffscreenDC_win.h"
 
 OffscreenDC::OffscreenDC(HDC targetDC, const RECT& rect)
     : target(targetDC),

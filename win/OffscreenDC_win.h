@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "controls/Gdi_win.h"
+#include "win/Gdi_win.h"
 
 class OffscreenDC {
 public:

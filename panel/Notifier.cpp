@@ -1,4 +1,4 @@
-#include "plugin/Notifier.h"
+#include "panel/Notifier.h"
 
 NotifierBase::~NotifierBase() {
     listeners.clear();

@@ -1,8 +1,8 @@
-#include "plugin/PanelApp_win.h"
+#include "app/PanelApp_win.h"
 
 #include <vector>
 
-#include "plugin/Profile.h"
+#include "app/Profile.h"
 
 namespace {
 

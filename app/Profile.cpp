@@ -1,4 +1,4 @@
-#include "plugin/Profile.h"
+#include "app/Profile.h"
 
 std::string ApplicationNameFromPath(const std::string& modulePath) {
     const std::string::size_type slash = modulePath.find_last_of("\\/:");

@@ -5,3 +5,6 @@
 #include <windows.h>
 
 HINSTANCE ModuleInstance();
+
+// Set once, when the module is loaded.
+void SetModuleInstance(HINSTANCE instance);
