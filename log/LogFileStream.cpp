@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <cstring>
+#include <type_traits>
 
 bool LogFileStream::Open(const std::string& path) {
     // "w" is exactly the mode the runtime's file stream used for out|trunc:
@@ -53,32 +54,19 @@ LogFileStream& LogFileStream::operator<<(char character) {
 
 // In hexadecimal a stream writes a negative value as the unsigned value of the
 // same width: -1 as a short is ffff, as an int ffffffff.
-LogFileStream& LogFileStream::operator<<(int value) {
+template <class Signed>
+LogFileStream& LogFileStream::InsertSigned(Signed value) {
     if (hex) {
-        WriteUnsigned(static_cast<unsigned int>(value));
+        WriteUnsigned(static_cast<std::make_unsigned_t<Signed>>(value));
     } else {
         WriteSigned(value);
     }
     return *this;
 }
 
-LogFileStream& LogFileStream::operator<<(short value) {
-    if (hex) {
-        WriteUnsigned(static_cast<unsigned short>(value));
-    } else {
-        WriteSigned(value);
-    }
-    return *this;
-}
-
-LogFileStream& LogFileStream::operator<<(long value) {
-    if (hex) {
-        WriteUnsigned(static_cast<unsigned long>(value));
-    } else {
-        WriteSigned(value);
-    }
-    return *this;
-}
+LogFileStream& LogFileStream::operator<<(int value) { return InsertSigned(value); }
+LogFileStream& LogFileStream::operator<<(short value) { return InsertSigned(value); }
+LogFileStream& LogFileStream::operator<<(long value) { return InsertSigned(value); }
 
 LogFileStream& LogFileStream::operator<<(unsigned int value) {
     WriteUnsigned(value);

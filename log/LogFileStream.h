@@ -53,6 +53,8 @@ public:
 
 private:
     void Write(const char* data, size_t size);
+    template <class Signed>
+    LogFileStream& InsertSigned(Signed value);
     void WriteSigned(long value);          // decimal only
     void WriteUnsigned(unsigned long value);  // decimal or hexadecimal
 
