@@ -28,14 +28,13 @@
 
 namespace {
 
+using harness::Repaint;
+using harness::SelectAll;
+using harness::Text;
 // Drained before every timed round: what is pending (paints, the view's
 // invalidation by the host's refresh) is handled then, so no round pays for
 // the one before it.
 using harness::Drain;
-using harness::SelectAll;
-using harness::Text;
-
-constexpr UINT kFullRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN;
 
 struct Settings {
     int warmup = 300;           // rounds run and thrown away before the timed ones
@@ -261,8 +260,6 @@ void TimeEditing(HWND panel, HWND bare, const Settings& settings,
         "spin step", "VK_UP in location X: step, rewrite, apply",
         "the keystroke apply above, timed in the same rounds", spin, keystroke, 1.3));
 }
-
-void Repaint(HWND window) { RedrawWindow(window, nullptr, nullptr, kFullRepaint); }
 
 void TimeRepaint(HWND panel, HWND bare, const Settings& settings,
                  std::vector<bench::Comparison>& results) {

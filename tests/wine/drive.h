@@ -1,6 +1,6 @@
 // Driving windows as the Wine tests and the panel benchmark do: keystrokes
 // and typing sent as messages straight to a window, the thread's pending
-// messages handled, and a window's text read back. Needs nothing else of the
+// messages handled, a window painted, and its text read back. Needs nothing else of the
 // harness, so the benchmark builds it too.
 #pragma once
 
@@ -31,6 +31,9 @@ void Replace(HWND edit, const std::string& keys);
 
 // Handles what is waiting in this thread's message queue, and returns.
 void Drain();
+
+// Erases and paints the window and all its children now.
+void Repaint(HWND window);
 
 // A window's whole text.
 std::string Text(HWND window);

@@ -14,10 +14,6 @@ using namespace harness;
 
 namespace {
 
-void Repaint(HWND window) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
 void Press(HWND button, UINT down, UINT up) {
     SendMessageA(button, down, MK_LBUTTON, MAKELPARAM(3, 3));
     Repaint(button);

@@ -284,7 +284,7 @@ WINE_TEST(AnyBarePointDragsThePanel) {
 
 WINE_TEST(PaintsGreyBackgroundCaptionStripAndFrame) {
     OpenedPanel p;
-    RedrawWindow(p.panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Repaint(p.panel);
     Pump(100);
     RECT c{};
     GetClientRect(p.panel, &c);
