@@ -21,16 +21,20 @@
 
 #include "bench/BenchStats.h"
 #include "host/standin.h"
+#include "res/resource.h"
 #include "tests/wine/box_watch.h"
+#include "tests/wine/drive.h"
 #include "tests/wine/gdi_watch.h"
 
 namespace {
 
-constexpr int kPanelTemplate = 2003;
-constexpr int kLocationX = 3009;
-constexpr int kSizeX = 3021;
-constexpr int kHide = 3008;
-constexpr UINT kFullRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN;
+using harness::Repaint;
+using harness::SelectAll;
+using harness::Text;
+// Drained before every timed round: what is pending (paints, the view's
+// invalidation by the host's refresh) is handled then, so no round pays for
+// the one before it.
+using harness::Drain;
 
 struct Settings {
     int warmup = 300;           // rounds run and thrown away before the timed ones
@@ -83,17 +87,6 @@ public:
 private:
     LARGE_INTEGER frequency;
 };
-
-// Everything pending is handled before a timed round starts (paints, the
-// view's invalidation by the host's refresh), so no round pays for the one
-// before it.
-void Drain() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
 
 LRESULT CALLBACK ViewProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(window, message, wp, lp);
@@ -158,7 +151,7 @@ public:
         leftClick = Resolve<IntFn>(module, "tsxOnLeftClick");
         deactivate = Resolve<VoidFn>(module, "tsxDeactivate");
         const LPCSTR dialogType = MAKEINTRESOURCEA(5);  // RT_DIALOG, spelt for the A call
-        HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(kPanelTemplate), dialogType);
+        HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDD_TRANSFORM_PANEL), dialogType);
         HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
         dialogTemplate = loaded ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
         Drain();
@@ -200,14 +193,6 @@ public:
     const DLGTEMPLATE* dialogTemplate = nullptr;
 };
 
-void SelectAll(HWND edit) { SendMessageA(edit, EM_SETSEL, 0, -1); }
-
-std::string Text(HWND window) {
-    char text[64] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 // What one request to the Wine server costs in this run: GetProp is one.
 // Under Wine most of a round's time goes to such requests (window
 // properties, children, regions), so the differences between the sides
@@ -219,8 +204,8 @@ double roundTripMicroseconds = NAN;
 void TimeEditing(HWND panel, HWND bare, const Settings& settings,
                  std::vector<bench::Comparison>& results) {
     const Clock clock;
-    HWND panelEdit = GetDlgItem(panel, kLocationX);
-    HWND bareEdit = GetDlgItem(bare, kLocationX);
+    HWND panelEdit = GetDlgItem(panel, IDC_LOCATION_X);
+    HWND bareEdit = GetDlgItem(bare, IDC_LOCATION_X);
     std::vector<double> keystroke, spin, bareKeystroke, roundTrip;
     for (int round = 0; round < settings.warmup + settings.rounds; ++round) {
         const bool timed = round >= settings.warmup;
@@ -276,8 +261,6 @@ void TimeEditing(HWND panel, HWND bare, const Settings& settings,
         "the keystroke apply above, timed in the same rounds", spin, keystroke, 1.3));
 }
 
-void Repaint(HWND window) { RedrawWindow(window, nullptr, nullptr, kFullRepaint); }
-
 void TimeRepaint(HWND panel, HWND bare, const Settings& settings,
                  std::vector<bench::Comparison>& results) {
     const Clock clock;
@@ -322,7 +305,7 @@ void TimeOpening(const HostedModule& host, const Settings& settings,
             });
             if (isPanel) {
                 Require(opened && IsWindowVisible(opened) &&
-                            Text(GetDlgItem(opened, kSizeX)) == "2",
+                            Text(GetDlgItem(opened, IDC_SIZE_X)) == "2",
                         "panel opened and filled");
                 host.deactivate();
             } else {
@@ -400,7 +383,7 @@ Frugality CountWhatIsKept(const HostedModule& host, HWND panel, const Settings& 
     for (int round = 0; round < settings.frugalClickRounds; ++round) {
         for (HWND control : controls) {
             Click(control, round);
-            if (GetDlgCtrlID(control) == kHide) ShowWindow(panel, SW_SHOW);
+            if (GetDlgCtrlID(control) == IDC_HIDE) ShowWindow(panel, SW_SHOW);
         }
         Drain();
         standinJournalClear();
@@ -447,8 +430,8 @@ bool WriteReport(const char* path, const std::vector<bench::Comparison>& results
 // for counting what a round costs in server requests and messages:
 //   WINEDEBUG=+debugstr,+server wine panel_bench.exe - --trace
 void TraceRounds(const HostedModule& host, HWND panel, HWND bare) {
-    HWND panelEdit = GetDlgItem(panel, kLocationX);
-    HWND bareEdit = GetDlgItem(bare, kLocationX);
+    HWND panelEdit = GetDlgItem(panel, IDC_LOCATION_X);
+    HWND bareEdit = GetDlgItem(bare, IDC_LOCATION_X);
     host.deactivate();
     for (int i = 0; i < 3; ++i) {
         const std::vector<HWND> known = host.Owned();

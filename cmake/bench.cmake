@@ -6,10 +6,12 @@
 #            same dialog template run by a bare dialog procedure.
 if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
     if(TARGET ortolan AND TARGET tsxapi)
-        # The GDI watch and the message box watcher are the Wine tests' own.
+        # The GDI watch, the message box watcher and the keystroke helpers are
+        # the Wine tests' own.
         add_executable(panel_bench ${CMAKE_SOURCE_DIR}/bench/panel_bench_win.cpp
                                    ${CMAKE_SOURCE_DIR}/tests/wine/gdi_watch.cpp
-                                   ${CMAKE_SOURCE_DIR}/tests/wine/box_watch.cpp)
+                                   ${CMAKE_SOURCE_DIR}/tests/wine/box_watch.cpp
+                                   ${CMAKE_SOURCE_DIR}/tests/wine/drive.cpp)
         target_include_directories(panel_bench PRIVATE ${CMAKE_SOURCE_DIR})
         target_link_libraries(panel_bench PRIVATE tsxapi user32 gdi32 comctl32 ${static_runtime})
         add_dependencies(panel_bench ortolan)

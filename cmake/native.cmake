@@ -18,8 +18,9 @@ target_compile_definitions(unit_tests PRIVATE ORTOLAN_SOURCE_DIR="${CMAKE_SOURCE
 
 # Bitmap resources: make_bitmaps draws res/bitmaps/*.bmp (scripts/make-bitmaps
 # runs it), and the unit tests draw them again to check the committed files.
-set(bitmap_art ${CMAKE_SOURCE_DIR}/res/bitmaps/bitmap_art.cpp ${CMAKE_SOURCE_DIR}/res/bitmaps/bmp_file.cpp)
+set(bitmap_art ${CMAKE_SOURCE_DIR}/res/bitmaps/bitmap_art.cpp)
 add_executable(make_bitmaps ${CMAKE_SOURCE_DIR}/res/bitmaps/make_bitmaps.cpp ${bitmap_art})
-target_include_directories(make_bitmaps PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(make_bitmaps PRIVATE bmp_writer)
 target_sources(unit_tests PRIVATE ${bitmap_art})
+target_link_libraries(unit_tests PRIVATE bmp_writer)
 

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <vector>
 
-#include "host/workbench/bmp_file.h"
 #include "host/workbench/module_link_win.h"
+#include "res/bitmaps/bmp_file.h"
 #include "win/Gdi_win.h"
 
 namespace workbench {
@@ -26,9 +26,9 @@ bool CaptureScreenArea(const RECT& area, const std::string& path, std::string* e
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;  // bottom-up, as a BMP file keeps its rows
+    info.bmiHeader.biHeight = -height;  // top-down 0x00RRGGBB pixels, as a Picture keeps them
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     GdiObject<HBITMAP> dib(CreateDIBSection(screenDc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
@@ -44,7 +44,12 @@ bool CaptureScreenArea(const RECT& area, const std::string& path, std::string* e
         }
         GdiFlush();
     }
-    std::vector<std::uint8_t> file = BmpFileBytes(width, height, static_cast<const std::uint8_t*>(bits));
+    bitmaps::Picture shot;
+    shot.width = width;
+    shot.height = height;
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    shot.pixels.assign(pixels, pixels + static_cast<size_t>(width) * height);
+    const std::vector<std::uint8_t> file = bitmaps::EncodeBmp(shot, 24);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
     out.close();

@@ -6,13 +6,6 @@
 
 namespace bitmaps {
 
-Picture::Picture(int w, int h, uint32_t ground)
-    : width(w), height(h), pixels(static_cast<size_t>(w) * h, ground) {}
-
-void Picture::Set(int x, int y, uint32_t colour) {
-    if (Contains(x, y)) pixels[static_cast<size_t>(y) * width + x] = colour;
-}
-
 namespace {
 
 // ---------------------------------------------------------------------------

@@ -7,22 +7,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "res/bitmaps/bmp_file.h"
 #include "res/box_marks.h"
 
 namespace bitmaps {
-
-// A picture in 0x00RRGGBB colours, top row first.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<uint32_t> pixels;
-
-    Picture() = default;
-    Picture(int w, int h, uint32_t ground);
-    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
-    void Set(int x, int y, uint32_t colour);  // ignores points outside
-};
 
 // One BITMAP resource of the module: its id, its file under res/bitmaps and
 // the size and colour depth that the module's code relies on.

@@ -1,4 +1,4 @@
-#include "bmp_file.h"
+#include "res/bitmaps/bmp_file.h"
 
 #include <algorithm>
 
@@ -17,8 +17,18 @@ void PutU32(std::vector<uint8_t>& out, uint32_t v) {
 
 }  // namespace
 
+Picture::Picture(int w, int h, uint32_t ground)
+    : width(w), height(h), pixels(static_cast<size_t>(w) * h, ground) {}
+
+void Picture::Set(int x, int y, uint32_t colour) {
+    if (Contains(x, y)) pixels[static_cast<size_t>(y) * width + x] = colour;
+}
+
 std::vector<uint8_t> EncodeBmp(const Picture& picture, int bitsPerPixel) {
     if (bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 24) return {};
+    if (picture.width <= 0 || picture.height <= 0 ||
+        picture.pixels.size() != static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height))
+        return {};
 
     std::vector<uint32_t> palette;
     if (bitsPerPixel != 24) {

@@ -10,6 +10,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "res/bitmaps/bitmap_art.h"
@@ -253,16 +254,44 @@ TEST(BoxPicture, CornersAndArmEndsAreDrawnUnderTheirButtons) {
 }
 
 // The encoder, on small cases whose bytes are known.
-TEST(BmpEncoder, PadsRowsAndStoresThemBottomUp) {
+TEST(BmpEncoder, WritesTheHeadersAndPadsRowsStoredBottomUp) {
     Picture p(3, 2, 0x112233);
-    p.Set(0, 1, 0xAABBCC);
+    p.Set(0, 1, 0xAABBCC);  // the bottom left pixel
     const std::vector<uint8_t> file = bitmaps::EncodeBmp(p, 24);
     ASSERT_EQ(54u + 2 * 12, file.size());
+    EXPECT_EQ('B', file[0]);
+    EXPECT_EQ('M', file[1]);
+    EXPECT_EQ(78u, U32(file, 2));   // file size
+    EXPECT_EQ(54u, U32(file, 10));  // pixel offset
+    EXPECT_EQ(40u, U32(file, 14));  // info header size
+    EXPECT_EQ(3u, U32(file, 18));
+    EXPECT_EQ(2u, U32(file, 22));   // positive: bottom-up
+    EXPECT_EQ(1u, U16(file, 26));   // planes
+    EXPECT_EQ(24u, U16(file, 28));
+    EXPECT_EQ(0u, U32(file, 30));   // BI_RGB
+    EXPECT_EQ(24u, U32(file, 34));  // pixel bytes
     EXPECT_EQ(0xCC, file[54]);  // bottom row first, blue green red
     EXPECT_EQ(0xBB, file[55]);
     EXPECT_EQ(0xAA, file[56]);
     EXPECT_EQ(0, file[63]);     // padding after nine bytes
     EXPECT_EQ(0x33, file[66]);
+    // 24-bit rows of 1, 2, 4 and 5 pixels take 4, 8, 12 and 16 bytes.
+    const std::pair<int, size_t> kRowBytes[] = {{1, 4}, {2, 8}, {4, 12}, {5, 16}};
+    for (const auto& [width, rowBytes] : kRowBytes)
+        EXPECT_EQ(54 + rowBytes, bitmaps::EncodeBmp(Picture(width, 1, 0), 24).size()) << width;
+}
+
+TEST(BmpEncoder, NothingForAPictureWithoutPixels) {
+    auto sized = [](int width, int height, size_t pixels) {
+        Picture p;
+        p.width = width;
+        p.height = height;
+        p.pixels.assign(pixels, 0);
+        return p;
+    };
+    EXPECT_TRUE(bitmaps::EncodeBmp(sized(0, 5, 0), 24).empty());
+    EXPECT_TRUE(bitmaps::EncodeBmp(sized(5, -1, 1), 24).empty());
+    EXPECT_TRUE(bitmaps::EncodeBmp(sized(1, 1, 0), 24).empty());  // a size without the pixels
 }
 
 TEST(BmpEncoder, PacksFourBitPixelsHighNibbleFirst) {

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "host/workbench/bmp_file.h"
 #include "host/workbench/command_line.h"
 #include "host/workbench/demo_script.h"
 #include "host/workbench/extension_record.h"
@@ -88,42 +87,6 @@ TEST(WorkbenchExtensionRecord, FullFieldsStopAtTheirWidth) {
     EXPECT_EQ(std::string(32, 'A'), info.name);
     EXPECT_EQ(std::string(64, 'A'), info.description);
     EXPECT_EQ(0x4141, info.iconId);
-}
-
-TEST(WorkbenchBmp, HeaderAndPadding) {
-    EXPECT_EQ(4, BmpStride(1));
-    EXPECT_EQ(8, BmpStride(2));
-    EXPECT_EQ(12, BmpStride(4));
-    EXPECT_EQ(16, BmpStride(5));
-
-    const int width = 3, height = 2;  // stride 12
-    std::vector<std::uint8_t> rows(BmpStride(width) * height, 0);
-    rows[0] = 0xFF;  // bottom-left pixel blue
-    std::vector<std::uint8_t> file = BmpFileBytes(width, height, rows.data());
-    ASSERT_EQ(54u + 24u, file.size());
-    EXPECT_EQ('B', file[0]);
-    EXPECT_EQ('M', file[1]);
-    auto at32 = [&](size_t i) {
-        return file[i] | (file[i + 1] << 8) | (file[i + 2] << 16) | (file[i + 3] << 24);
-    };
-    auto at16 = [&](size_t i) { return file[i] | (file[i + 1] << 8); };
-    EXPECT_EQ(78, at32(2));   // file size
-    EXPECT_EQ(54, at32(10));  // pixel offset
-    EXPECT_EQ(40, at32(14));
-    EXPECT_EQ(3, at32(18));
-    EXPECT_EQ(2, at32(22));
-    EXPECT_EQ(1, at16(26));
-    EXPECT_EQ(24, at16(28));
-    EXPECT_EQ(0, at32(30));
-    EXPECT_EQ(24, at32(34));
-    EXPECT_EQ(0xFF, file[54]);
-}
-
-TEST(WorkbenchBmp, NothingForAnEmptyPicture) {
-    std::uint8_t pixel[4] = {};
-    EXPECT_TRUE(BmpFileBytes(0, 5, pixel).empty());
-    EXPECT_TRUE(BmpFileBytes(5, -1, pixel).empty());
-    EXPECT_TRUE(BmpFileBytes(1, 1, nullptr).empty());
 }
 
 namespace {

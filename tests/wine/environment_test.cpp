@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "res/resource.h"
 #include "sent_values.h"
 
 using namespace harness;
@@ -23,36 +24,15 @@ namespace {
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
 const float kInf = std::numeric_limits<float>::infinity();
 
-const int kValueFields[] = {3009, 3011, 3013, 3015, 3017, 3019, 3021, 3023, 3025};
-
-void Key(HWND window, int key) {
-    SendMessageA(window, WM_KEYDOWN, key, 1);
-    SendMessageA(window, WM_KEYUP, key, 0xC0000001);
-}
-
-void Replace(HWND edit, const char* text) {
-    SendMessageA(edit, EM_SETSEL, 0, -1);
-    for (const char* c = text; *c; ++c) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(*c), 1);
-}
-
-std::string Text(HWND window) {
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-StandinObject Cube() {
-    StandinObject cube{};
-    standinGetObject(standinObjectAt(0), &cube);
-    return cube;
-}
+const int kValueFields[] = {IDC_LOCATION_X, IDC_LOCATION_Y, IDC_LOCATION_Z, IDC_ROTATION_X, IDC_ROTATION_Y,
+                            IDC_ROTATION_Z, IDC_SIZE_X,     IDC_SIZE_Y,     IDC_SIZE_Z};
 
 // Typing into location X of `panel` moves the selected object: the panel
 // still works.
 void CheckAnEditReachesTheHost(HWND panel, const std::string& where) {
     TakeDismissedBoxes();
     standinJournalClear();
-    Replace(GetDlgItem(panel, 3009), "4.25");
+    Replace(GetDlgItem(panel, IDC_LOCATION_X), "4.25");
     CHECK_EQ(where + ": 1", where + ": " + std::to_string(JournalCalls("tsxGNodeSetLocation(#1, {4.25,").size()));
     CHECK_EQ(where + ": 4.25", where + ": " + ToText(Cube().location.x));
     CHECK_EQ(std::vector<std::string>(), TakeDismissedBoxes());
@@ -268,11 +248,11 @@ void CheckSanePanel(ModuleFixture& f, const std::string& where) {
     CHECK_EQ(where + ": " + std::to_string(viewClient.right / 2 + viewWindow.left - panelClient.right / 2),
              where + ": " + std::to_string(r.left));
     CHECK_EQ(viewClient.bottom / 2 + viewWindow.top - panelClient.bottom / 2, r.top);
-    CHECK_EQ(where + ": 0.100 1.00 0.100", where + ": " + Text(GetDlgItem(panel, 3027)) + " " +
-                                               Text(GetDlgItem(panel, 3028)) + " " +
-                                               Text(GetDlgItem(panel, 3029)));
-    Key(GetDlgItem(panel, 3011), VK_UP);
-    CHECK_EQ(where + ": 0.100", where + ": " + Text(GetDlgItem(panel, 3011)));
+    CHECK_EQ(where + ": 0.100 1.00 0.100",
+             where + ": " + Text(GetDlgItem(panel, IDC_LOCATION_STEP)) + " " +
+                 Text(GetDlgItem(panel, IDC_ROTATION_STEP)) + " " + Text(GetDlgItem(panel, IDC_SIZE_STEP)));
+    Key(GetDlgItem(panel, IDC_LOCATION_Y), VK_UP);
+    CHECK_EQ(where + ": 0.100", where + ": " + Text(GetDlgItem(panel, IDC_LOCATION_Y)));
     CheckAnEditReachesTheHost(panel, where);
 }
 
@@ -324,10 +304,6 @@ struct HostValues {
     Vector3 location, rotation, size;
 };
 
-void Command(HWND panel, int id) {
-    SendMessageA(panel, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(panel, id)));
-}
-
 // Opens the panel on an object with these values and works every command
 // that sends the host a value, each time with the host's values read back
 // into the fields first; then repairs the object by typing.
@@ -341,7 +317,7 @@ void CheckHostValues(const HostValues& values) {
         cube.size = values.size;
         cube.axesPosition = values.location;
         standinSetObject(standinObjectAt(0), &cube);
-        if (panel) Command(panel, 3005);  // "get obj"
+        if (panel) Command(panel, IDC_GET_OBJECT);
     };
     hostile();
     f.leftClick();
@@ -359,12 +335,14 @@ void CheckHostValues(const HostValues& values) {
                 Key(GetDlgItem(panel, id), key);
             }
         }
-        SendMessageA(GetDlgItem(panel, 3049), BM_CLICK, 0, 0);
+        SendMessageA(GetDlgItem(panel, IDC_AXIS_MODE), BM_CLICK, 0, 0);
     }
     // Every other command that hands the host a value: the read buttons, the
     // anchors, the axes toggles, units, coordinates, the point readout.
-    for (int id : {3045, 3046, 3047, 3030, 3031, 3032, 3033, 3034, 3035, 3036, 3037, 3038, 3039, 3040, 3041,
-                   3042, 3043, 3044, 3050, 3051, 3057, 3058, 3065}) {
+    std::vector<int> commands = {IDC_READ_LOCATION, IDC_READ_ROTATION, IDC_READ_SIZE};
+    for (int anchor = IDC_ANCHOR_FIRST; anchor <= IDC_ANCHOR_LAST; ++anchor) commands.push_back(anchor);
+    commands.insert(commands.end(), {IDC_SHOW_AXES, IDC_HIDE_AXES, IDC_UNIT, IDC_COORDS, IDC_POINT_AXES});
+    for (int id : commands) {
         hostile();
         Command(panel, id);
     }
@@ -415,14 +393,6 @@ WINE_TEST(HostGivesABoxWhoseCentreIsNoFloat) {
 
 namespace {
 
-void Drain() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 // The point readout is the command that takes blocks of host memory: a
 // vertex scratch block, and with selected faces a face list.
 void PrepareThePointReadout() {
@@ -447,7 +417,7 @@ WINE_TEST(TwoHundredActivationsEachOpenOneWorkingPanel) {
         f.leftClick();
         f.rightClick();
         f.deactivate();
-        Command(first, 3065);  // a panel of an earlier activation keeps working
+        Command(first, IDC_POINT_AXES);  // a panel of an earlier activation keeps working
         Drain();
         if (i % 50 == 0) KeepAlive();  // some 150 ms a cycle under Wine
     }
@@ -471,7 +441,7 @@ WINE_TEST(TwoHundredActivationsEachOpenOneWorkingPanel) {
 WINE_TEST(AThousandHideAndShowCyclesKeepOnePanel) {
     OpenedPanel p;
     PrepareThePointReadout();
-    p.Click(3007);  // reduced to its title strip; the state survives hiding
+    p.Click(IDC_ROLL_TITLE);  // reduced to its title strip; the state survives hiding
     RECT before{};
     GetWindowRect(p.panel, &before);
     const int blocks = standinBlocksOutstanding();
@@ -479,7 +449,7 @@ WINE_TEST(AThousandHideAndShowCyclesKeepOnePanel) {
     for (int i = 0; i < 1000 && wrong == 0; ++i) {
         switch (i % 3) {
         case 0:
-            p.Click(3008);
+            p.Click(IDC_HIDE);
             break;
         case 1:
             SendMessageA(p.panel, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -494,7 +464,7 @@ WINE_TEST(AThousandHideAndShowCyclesKeepOnePanel) {
         p.f.leftClick();
         Drain();
         if (!IsWindowVisible(p.panel) || standinJournalCount() != calls) wrong = i + 1;  // showing calls nothing
-        Command(p.panel, 3065);
+        Command(p.panel, IDC_POINT_AXES);
         if (i % 250 == 249) KeepAlive();
     }
     CHECK_EQ(0, wrong);
@@ -506,8 +476,8 @@ WINE_TEST(AThousandHideAndShowCyclesKeepOnePanel) {
     CHECK_EQ(before.left, after.left);
     CHECK_EQ(before.top, after.top);
     CHECK_EQ(14, p.Height());
-    CHECK_EQ(std::string("3"), p.Text(3011));  // the readout's point
-    p.Click(3007);
+    CHECK_EQ(std::string("3"), p.Text(IDC_LOCATION_Y));  // the readout's point
+    p.Click(IDC_ROLL_TITLE);
     CheckAnEditReachesTheHost(p.panel, "after 1,000 hide/show cycles");
 }
 
@@ -528,22 +498,23 @@ WINE_TEST(ACommaLocaleInTheRuntimeChangesNoNumberTextOfThePanel) {
     Pump();
     const HWND panel = f.Panel();
     auto field = [panel](int id) { return GetDlgItem(panel, id); };
-    Key(field(3021), VK_UP);  // a spin step
-    CHECK_EQ(std::string("2.100"), Text(field(3021)));
+    Key(field(IDC_SIZE_X), VK_UP);  // a spin step
+    CHECK_EQ(std::string("2.100"), Text(field(IDC_SIZE_X)));
     CHECK_EQ(2.1f, Cube().size.x);
-    Replace(field(3027), "0.00001");  // a typed step, then a step in exponent form
-    Key(field(3011), VK_UP);
-    CHECK_EQ(std::string("1.000e-05"), Text(field(3011)));
+    Replace(field(IDC_LOCATION_STEP), "0.00001");  // a typed step, then a step in exponent form
+    Key(field(IDC_LOCATION_Y), VK_UP);
+    CHECK_EQ(std::string("1.000e-05"), Text(field(IDC_LOCATION_Y)));
     CHECK_EQ(1e-5f, Cube().location.y);
-    Replace(field(3017), "2.5");
+    Replace(field(IDC_ROTATION_Y), "2.5");
     CHECK_EQ(2.5f, Cube().rotation.y);
 
     StandinObject cube = Cube();
     cube.location = {1.5f, -2.25f, 5e-5f};
     standinSetObject(standinObjectAt(0), &cube);
-    SendMessageA(field(3005), BM_CLICK, 0, 0);  // "get obj"
+    SendMessageA(field(IDC_GET_OBJECT), BM_CLICK, 0, 0);
     std::string shown;
-    for (int id : {3009, 3011, 3013, 3017, 3021}) shown += Text(field(id)) + " ";
+    for (int id : {IDC_LOCATION_X, IDC_LOCATION_Y, IDC_LOCATION_Z, IDC_ROTATION_Y, IDC_SIZE_X})
+        shown += Text(field(id)) + " ";
     CHECK_EQ(std::string("1.5 -2.25 5e-05 2.5 2.1 "), shown);
     CHECK_EQ(std::vector<std::string>(), TakeDismissedBoxes());
 }

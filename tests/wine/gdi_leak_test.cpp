@@ -8,14 +8,11 @@
 
 #include "gdi_watch.h"
 #include "harness.h"
+#include "res/resource.h"
 
 using namespace harness;
 
 namespace {
-
-void Repaint(HWND window) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
 
 void Press(HWND button, UINT down, UINT up) {
     SendMessageA(button, down, MK_LBUTTON, MAKELPARAM(3, 3));
@@ -47,16 +44,16 @@ WINE_TEST(PaintingAndClickingEveryControlLeaksNoGdiObject) {
 
     for (int round = 0; round < 10; ++round) {
         Repaint(panel);
-        for (int id : {3006, 3007, 3008, 3050, 3051}) {
+        for (int id : {IDC_ROLL_FIELDS, IDC_ROLL_TITLE, IDC_HIDE, IDC_SHOW_AXES, IDC_HIDE_AXES}) {
             HWND button = GetDlgItem(panel, id);
             Press(button, WM_LBUTTONDOWN, WM_LBUTTONUP);
         }
-        Press(GetDlgItem(panel, 3006), WM_RBUTTONDOWN, WM_RBUTTONUP);
-        EnableWindow(GetDlgItem(panel, 3050), FALSE);  // the embossed look
-        Repaint(GetDlgItem(panel, 3050));
-        EnableWindow(GetDlgItem(panel, 3050), TRUE);
-        SendMessageA(GetDlgItem(panel, 3057), WM_SETFOCUS, 0, 0);
-        ShowWindow(panel, SW_SHOW);  // 3008 hid it
+        Press(GetDlgItem(panel, IDC_ROLL_FIELDS), WM_RBUTTONDOWN, WM_RBUTTONUP);
+        EnableWindow(GetDlgItem(panel, IDC_SHOW_AXES), FALSE);  // the embossed look
+        Repaint(GetDlgItem(panel, IDC_SHOW_AXES));
+        EnableWindow(GetDlgItem(panel, IDC_SHOW_AXES), TRUE);
+        SendMessageA(GetDlgItem(panel, IDC_UNIT), WM_SETFOCUS, 0, 0);
+        ShowWindow(panel, SW_SHOW);  // the hide button hid it
         Pump(10);
     }
     Pump();

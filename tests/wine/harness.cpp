@@ -63,11 +63,7 @@ std::string ToText(const std::vector<std::string>& lines) {
 void Pump(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        Drain();
         Sleep(5);
     } while (GetTickCount() - start < milliseconds);
 }
@@ -95,6 +91,16 @@ std::vector<std::string> JournalCalls(const char* prefix) {
 }
 
 std::string JournalText() { return ToText(Journal()); }
+
+StandinObject Cube() {
+    StandinObject cube{};
+    standinGetObject(standinObjectAt(0), &cube);
+    return cube;
+}
+
+void Command(HWND panel, int id) {
+    SendMessageA(panel, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(panel, id)));
+}
 
 std::string ProgramFolder() {
     char path[MAX_PATH] = {};
@@ -260,13 +266,6 @@ OpenedPanel::OpenedPanel() {
     Pump();
     panel = f.Panel();
     standinJournalClear();
-}
-
-std::string OpenedPanel::Text(int id) const {
-    HWND item = Item(id);
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(item)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(item, &text[0], static_cast<int>(text.size()))));
-    return text;
 }
 
 int OpenedPanel::Height() const {

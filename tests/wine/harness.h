@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "box_watch.h"
+#include "drive.h"
 #include "host/standin.h"
 
 namespace harness {
@@ -50,6 +51,14 @@ void KeepAlive();
 std::vector<std::string> Journal();
 std::vector<std::string> JournalCalls(const char* prefix);
 std::string JournalText();
+
+// The first object of the stand-in's scene as it is now: in the default
+// scene, the cube.
+StandinObject Cube();
+
+// The WM_COMMAND of a click on the panel's control `id`, sent to the panel
+// itself: it reaches commands whose controls are hidden or absent.
+void Command(HWND panel, int id);
 
 // Folder of this program, with a trailing backslash.
 std::string ProgramFolder();
@@ -99,7 +108,7 @@ struct OpenedPanel {
     OpenedPanel();
     HWND Item(int id) const { return GetDlgItem(panel, id); }
     void Click(int id) const { SendMessageA(Item(id), BM_CLICK, 0, 0); }
-    std::string Text(int id) const;
+    std::string Text(int id) const { return harness::Text(Item(id)); }
     int Height() const;
 
     ModuleFixture f;

@@ -4,46 +4,18 @@
 // atof's way and keeps its step when there is no number. Whatever is typed,
 // no infinity or NaN reaches the host, and the panel keeps working.
 #include <cfloat>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "harness.h"
+#include "res/resource.h"
 #include "sent_values.h"
 
 using namespace harness;
 
 namespace {
-
-// Key scripts: printable bytes and backspace are typed with WM_CHAR; these
-// bytes stand for caret keys, so that a text can be typed in an order that a
-// user might use (the digits first, then a letter put in front of them).
-constexpr char kHome = '\x01';
-constexpr char kRight = '\x02';
-constexpr char kEnd = '\x03';
-
-void Key(HWND window, int key) {
-    SendMessageA(window, WM_KEYDOWN, key, 1);
-    SendMessageA(window, WM_KEYUP, key, 0xC0000001);
-}
-
-void Type(HWND edit, const std::string& keys) {
-    for (char c : keys) {
-        switch (c) {
-        case kHome:
-            Key(edit, VK_HOME);
-            break;
-        case kRight:
-            Key(edit, VK_RIGHT);
-            break;
-        case kEnd:
-            Key(edit, VK_END);
-            break;
-        default:
-            SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
-        }
-    }
-}
 
 // Ctrl+V in an edit: the clipboard text replaces the selection in one go.
 // Tabs reach a single-line field only this way.
@@ -51,19 +23,21 @@ void Paste(HWND edit, const std::string& text) {
     SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void Replace(HWND edit, const std::string& keys) {
-    SendMessageA(edit, EM_SETSEL, 0, -1);
-    Type(edit, keys);
-}
-
 // The component of the selected object that a value field edits.
 float HostValue(int field) {
-    StandinObject cube{};
-    standinGetObject(standinObjectAt(0), &cube);
-    const int row = (field - 3009) / 6;
-    const Vector3& v = row == 0 ? cube.location : row == 1 ? cube.rotation : cube.size;
-    const int axis = (field - 3009) % 6 / 2;
-    return axis == 0 ? v.x : axis == 1 ? v.y : v.z;
+    const StandinObject cube = Cube();
+    switch (field) {
+    case IDC_LOCATION_X: return cube.location.x;
+    case IDC_LOCATION_Y: return cube.location.y;
+    case IDC_LOCATION_Z: return cube.location.z;
+    case IDC_ROTATION_X: return cube.rotation.x;
+    case IDC_ROTATION_Y: return cube.rotation.y;
+    case IDC_ROTATION_Z: return cube.rotation.z;
+    case IDC_SIZE_X: return cube.size.x;
+    case IDC_SIZE_Y: return cube.size.y;
+    case IDC_SIZE_Z: return cube.size.z;
+    }
+    return NAN;  // not a value field
 }
 
 std::string Zeros(size_t count) { return std::string(count, '0'); }
@@ -128,7 +102,7 @@ void CheckFieldCases(OpenedPanel& p, const std::vector<int>& fields) {
             Replace(edit, "7");
             TakeDismissedBoxes();
             standinJournalClear();
-            SendMessageA(edit, EM_SETSEL, 0, -1);
+            SelectAll(edit);
             if (!c.paste.empty()) Paste(edit, c.paste);
             Type(edit, c.keys);
             const std::vector<std::string> boxes = TakeDismissedBoxes();
@@ -153,7 +127,9 @@ struct StepRow {
     int stepField, valueField;
     const char* defaultStep;
 };
-const StepRow kStepRows[] = {{3027, 3009, "0.100"}, {3028, 3015, "1.00"}, {3029, 3021, "0.100"}};
+const StepRow kStepRows[] = {{IDC_LOCATION_STEP, IDC_LOCATION_X, "0.100"},
+                             {IDC_ROTATION_STEP, IDC_ROTATION_X, "1.00"},
+                             {IDC_SIZE_STEP, IDC_SIZE_X, "0.100"}};
 
 // What one step up from 7 shows in the location, rotation and size rows.
 using RowTexts = const char* const[3];
@@ -201,7 +177,7 @@ void CheckStepCases(OpenedPanel& p, const StepRow& row, int rowIndex) {
         const std::string where = std::to_string(row.stepField) + ", " + c.what + ": ";
         Replace(p.Item(row.valueField), "7");
         HWND step = p.Item(row.stepField);
-        SendMessageA(step, EM_SETSEL, 0, -1);
+        SelectAll(step);
         if (!c.paste.empty()) Paste(step, c.paste);
         Type(step, c.keys);
         standinJournalClear();
@@ -223,17 +199,17 @@ void CheckStepCases(OpenedPanel& p, const StepRow& row, int rowIndex) {
 
 WINE_TEST(LocationFieldsRefuseWhatIsNotAFloat) {
     OpenedPanel p;
-    CheckFieldCases(p, {3009, 3011, 3013});
+    CheckFieldCases(p, {IDC_LOCATION_X, IDC_LOCATION_Y, IDC_LOCATION_Z});
 }
 
 WINE_TEST(RotationFieldsRefuseWhatIsNotAFloat) {
     OpenedPanel p;
-    CheckFieldCases(p, {3015, 3017, 3019});
+    CheckFieldCases(p, {IDC_ROTATION_X, IDC_ROTATION_Y, IDC_ROTATION_Z});
 }
 
 WINE_TEST(SizeFieldsRefuseWhatIsNotAFloat) {
     OpenedPanel p;
-    CheckFieldCases(p, {3021, 3023, 3025});
+    CheckFieldCases(p, {IDC_SIZE_X, IDC_SIZE_Y, IDC_SIZE_Z});
 }
 
 WINE_TEST(StepFieldsKeepTheirStepForWhatIsNoNumber) {

@@ -88,7 +88,7 @@ WINE_TEST(DialogFontGivesWindowsBaseUnits) {
 // crossing.
 WINE_TEST(EveryAnchorCircleSitsOnItsMark) {
     OpenedPanel p;
-    RedrawWindow(p.panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Repaint(p.panel);
     Pump(100);
     const kit::Pixels shot = kit::Screen(p.panel);
     const RECT client = InPanel(p.panel, Picture(p), true);

@@ -7,6 +7,7 @@
 
 #include "harness.h"
 #include "log/Log.h"
+#include "res/resource.h"
 
 using namespace harness;
 
@@ -29,7 +30,8 @@ WINE_TEST(DescriptionRecordIsExactlyAHundredBytes) {
     CHECK_EQ(0, std::memcmp(buffer + 32, "Was written by me\0", 18));
     CHECK(std::all_of(buffer + 8, buffer + 32, [](unsigned char b) { return b == 0; }));
     CHECK(std::all_of(buffer + 50, buffer + 96, [](unsigned char b) { return b == 0; }));
-    const unsigned char ids[] = {0xD1, 0x07, 0xD2, 0x07};
+    // The ids of the icon bitmap and the credit string, 16 bits each, low byte first.
+    const unsigned char ids[] = {IDB_MODULE_ICON & 0xFF, IDB_MODULE_ICON >> 8, IDS_CREDIT & 0xFF, IDS_CREDIT >> 8};
     CHECK_EQ(0, std::memcmp(buffer + 96, ids, 4));
     CHECK(std::all_of(buffer + 100, buffer + 128, [](unsigned char b) { return b == 0xCC; }));
     CHECK(Journal().empty());

@@ -1,16 +1,21 @@
 // The panel's object commands through real button clicks: pivot anchors,
 // copy, the axes display, units, coordinates and the point-selection readout.
 #include "harness.h"
+#include "res/resource.h"
 
 using namespace harness;
 
 namespace {
 
-StandinObject Cube() {
-    StandinObject cube{};
-    standinGetObject(standinObjectAt(0), &cube);
-    return cube;
-}
+// The anchors these cases press. The resource header names only the first
+// and the last; between them the ids run through the eight corners of the
+// cube, the six ends of the cross and its crossing (res/box_marks.h).
+const int kTopFrontRight = IDC_ANCHOR_FIRST + 3;
+const int kBottomBackLeft = IDC_ANCHOR_FIRST + 4;
+const int kBottomFrontLeft = IDC_ANCHOR_FIRST + 6;
+const int kTopFace = IDC_ANCHOR_FIRST + 8;
+const int kRightFace = IDC_ANCHOR_FIRST + 10;
+const int kCentre = IDC_ANCHOR_LAST;
 
 std::string Vec(const Vector3& v) {
     char text[96];
@@ -29,7 +34,7 @@ WINE_TEST(CornerAnchorsMoveTheAxesToTheBoxCorners) {
     cube.location = {1, 2, 3};
     cube.size = {2, 4, 6};
     standinSetObject(standinObjectAt(0), &cube);
-    p.Click(3034);
+    p.Click(kBottomBackLeft);
     std::vector<std::string> expected = {"tsxGetCurrentSelection() -> #1", "tsxBBoxInit() -> {{0, 0, 0}, {0, 0, 0}}",
                                          "tsxGNodeGetBBox(#1) -> {{0, 0, 0}, {2, 4, 6}}",
                                          "tsxMNodeSetAxesPosition(#1, {0, 0, 0})"};
@@ -38,36 +43,36 @@ WINE_TEST(CornerAnchorsMoveTheAxesToTheBoxCorners) {
     CHECK_EQ(expected.size(), journal.size());
     CHECK_EQ(std::string("tsxMNodeSetAxesPosition(#1, {0, 0, 0})"), journal.at(3));
     CHECK_EQ(std::string("{0, 0, 0}"), Vec(Cube().axesPosition));
-    p.Click(3033);
+    p.Click(kTopFrontRight);
     CHECK_EQ(std::string("{2, 4, 6}"), Vec(Cube().axesPosition));
-    p.Click(3033);  // the same anchor twice: same place, marked changed again
+    p.Click(kTopFrontRight);  // the same anchor twice: same place, marked changed again
     CHECK_EQ(std::string("{2, 4, 6}"), Vec(Cube().axesPosition));
     CHECK_EQ(3u, JournalCalls("tsxSceneSetChanged(1)").size());
     CHECK_EQ(3u, JournalCalls("tsxCurrobjToggleAxes").size());
-    CHECK(BST_CHECKED == SendMessageA(p.Item(3033), BM_GETCHECK, 0, 0));
-    CHECK(BST_UNCHECKED == SendMessageA(p.Item(3034), BM_GETCHECK, 0, 0));
+    CHECK(BST_CHECKED == SendMessageA(p.Item(kTopFrontRight), BM_GETCHECK, 0, 0));
+    CHECK(BST_UNCHECKED == SendMessageA(p.Item(kBottomBackLeft), BM_GETCHECK, 0, 0));
 }
 
 WINE_TEST(FaceAndCentreAnchorsUseTheAxesAndTheHostSize) {
     OpenedPanel p;  // the cube: centred at the origin, size 2
-    p.Click(3044);
+    p.Click(kCentre);
     CHECK_EQ(std::string("{0, 0, 0}"), Vec(Cube().axesPosition));
     CHECK_EQ(1u, JournalCalls("tsxGNodeGetSize(#1)").size());
     CHECK(JournalCalls("tsxGNodeGetAxesPosition").empty());
-    p.Click(3038);  // top face from the centre: the face's centre
+    p.Click(kTopFace);  // top face from the centre: the face's centre
     CHECK_EQ(std::string("{0, 0, 1}"), Vec(Cube().axesPosition));
     CHECK_EQ(1u, JournalCalls("tsxGNodeGetAxesPosition(#1)").size());
-    p.Click(3036);
-    p.Click(3038);  // from a corner: the corner straight above
+    p.Click(kBottomFrontLeft);
+    p.Click(kTopFace);  // from a corner: the corner straight above
     CHECK_EQ(std::string("{1, -1, 1}"), Vec(Cube().axesPosition));
 }
 
 WINE_TEST(AnchorsWithNothingSelectedOnlyMoveTheRadioCheck) {
     OpenedPanel p;
     standinSelect(nullptr);
-    p.Click(3040);
+    p.Click(kRightFace);
     CHECK_EQ(std::vector<std::string>{"tsxGetCurrentSelection() -> null"}, Journal());
-    CHECK(BST_CHECKED == SendMessageA(p.Item(3040), BM_GETCHECK, 0, 0));
+    CHECK(BST_CHECKED == SendMessageA(p.Item(kRightFace), BM_GETCHECK, 0, 0));
 }
 
 WINE_TEST(AnchorsOnAnObjectWithAnEmptyBoxMoveNothing) {
@@ -76,7 +81,7 @@ WINE_TEST(AnchorsOnAnObjectWithAnEmptyBoxMoveNothing) {
     cube.emptyBox = 1;  // the box comes back as tsxBBoxInit left it
     cube.axesPosition = {0.5f, 0.25f, 0.125f};
     standinSetObject(standinObjectAt(0), &cube);
-    for (int id = 3030; id <= 3044; ++id) p.Click(id);
+    for (int id = IDC_ANCHOR_FIRST; id <= IDC_ANCHOR_LAST; ++id) p.Click(id);
     CHECK_EQ(15u, JournalCalls("tsxGNodeGetBBox(#1) -> {{3.40282e+38, 3.40282e+38, 3.40282e+38}, "
                                "{-3.40282e+38, -3.40282e+38, -3.40282e+38}}")
                       .size());
@@ -86,38 +91,38 @@ WINE_TEST(AnchorsOnAnObjectWithAnEmptyBoxMoveNothing) {
     CHECK_EQ(std::string("{0.5, 0.25, 0.125}"), Vec(Cube().axesPosition));
     cube.emptyBox = 0;  // geometry again: the anchors work
     standinSetObject(standinObjectAt(0), &cube);
-    p.Click(3034);
+    p.Click(kBottomBackLeft);
     CHECK_EQ(std::string("{-1, -1, -1}"), Vec(Cube().axesPosition));
 }
 
 WINE_TEST(CopyCallsTheHostsCopyAndNothingElse) {
     OpenedPanel p;
     const int before = standinObjectCount();
-    p.Click(3048);
+    p.Click(IDC_COPY);
     CHECK_EQ((std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxCurrobjCopy()"}), Journal());
     CHECK_EQ(before + 1, standinObjectCount());
     standinSelect(nullptr);
     standinJournalClear();
-    p.Click(3048);
+    p.Click(IDC_COPY);
     CHECK_EQ(std::vector<std::string>{"tsxGetCurrentSelection() -> null"}, Journal());
 }
 
 WINE_TEST(ShowAxesTogglesOnceAndHideTwice) {
     OpenedPanel p;
     const int shown = Cube().axesVisible;
-    p.Click(3050);
+    p.Click(IDC_SHOW_AXES);
     CHECK_EQ((std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxCurrobjToggleAxes()",
                                        "tsxSelectUp()", "tsxSceneRefresh()", "tsxSceneSetChanged(1)"}),
              Journal());
     CHECK_EQ(!shown, Cube().axesVisible != 0);
     standinJournalClear();
-    p.Click(3051);
+    p.Click(IDC_HIDE_AXES);
     CHECK_EQ(2u, JournalCalls("tsxCurrobjToggleAxes()").size());
     CHECK_EQ(1u, JournalCalls("tsxSceneSetChanged(1)").size());
     standinSelect(nullptr);
     standinJournalClear();
-    p.Click(3050);
-    p.Click(3051);
+    p.Click(IDC_SHOW_AXES);
+    p.Click(IDC_HIDE_AXES);
     CHECK_EQ(2u, Journal().size());
 }
 
@@ -127,7 +132,7 @@ WINE_TEST(UnitCommandReappliesSizeAndLocationWithTheObjectsCode) {
     cube.units = 6;
     standinSetObject(standinObjectAt(0), &cube);
     standinJournalClear();
-    SendMessageA(p.panel, WM_COMMAND, MAKEWPARAM(3057, BN_CLICKED), reinterpret_cast<LPARAM>(p.Item(3057)));
+    Command(p.panel, IDC_UNIT);
     CHECK_EQ((std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxGNodeGetUnits(#1) -> 6",
                                        "tsxGNodeSetUnits(#1, 6)", "tsxGNodeSetSize(#1, {2, 2, 2})",
                                        "tsxGNodeSetLocation(#1, {0, 0, 0})", "tsxSceneRefresh()",
@@ -136,14 +141,14 @@ WINE_TEST(UnitCommandReappliesSizeAndLocationWithTheObjectsCode) {
     // Never hands the host a null object.
     standinSelect(nullptr);
     standinJournalClear();
-    SendMessageA(p.panel, WM_COMMAND, MAKEWPARAM(3057, BN_CLICKED), reinterpret_cast<LPARAM>(p.Item(3057)));
+    Command(p.panel, IDC_UNIT);
     CHECK_EQ(std::vector<std::string>{"tsxGetCurrentSelection() -> null"}, Journal());
 }
 
 WINE_TEST(CoordinatesCommandAlwaysRefreshesAndMarksChanged) {
     OpenedPanel p;
     standinSelect(nullptr);
-    SendMessageA(p.panel, WM_COMMAND, MAKEWPARAM(3058, BN_CLICKED), reinterpret_cast<LPARAM>(p.Item(3058)));
+    Command(p.panel, IDC_COORDS);
     CHECK_EQ((std::vector<std::string>{"tsxSceneRefresh()", "tsxSceneSetChanged(1)"}), Journal());
 }
 
@@ -155,11 +160,11 @@ WINE_TEST(PointReadoutFillsTheFieldsWhenFacesAreSelected) {
     StandinObject cube = Cube();
     cube.selectedFaces = 2;
     standinSetObject(standinObjectAt(0), &cube);
-    SendMessageA(p.panel, WM_COMMAND, MAKEWPARAM(3065, BN_CLICKED), reinterpret_cast<LPARAM>(p.Item(3065)));
-    CHECK_EQ(std::string("4"), p.Text(3009));
-    CHECK_EQ(std::string("6"), p.Text(3013));
-    CHECK_EQ(std::string("45"), p.Text(3019));
-    CHECK_EQ(std::string("2"), p.Text(3021));
+    Command(p.panel, IDC_POINT_AXES);
+    CHECK_EQ(std::string("4"), p.Text(IDC_LOCATION_X));
+    CHECK_EQ(std::string("6"), p.Text(IDC_LOCATION_Z));
+    CHECK_EQ(std::string("45"), p.Text(IDC_ROTATION_Z));
+    CHECK_EQ(std::string("2"), p.Text(IDC_SIZE_X));
     CHECK(JournalCalls("tsxGNodeSet").empty());
     CHECK(JournalCalls("tsxSceneSetChanged").empty());
     CHECK(JournalCalls("tsxSceneRefresh").empty());
@@ -172,8 +177,8 @@ WINE_TEST(PointReadoutWithoutSelectedFacesLeavesTheFields) {
     const Vector3 position = {4, 5, 6};
     const Vector3 euler = {0, 0, 45};
     standinSetPointAxes(&position, &euler);
-    SendMessageA(p.panel, WM_COMMAND, MAKEWPARAM(3065, BN_CLICKED), reinterpret_cast<LPARAM>(p.Item(3065)));
-    CHECK_EQ(std::string("0"), p.Text(3009));
+    Command(p.panel, IDC_POINT_AXES);
+    CHECK_EQ(std::string("0"), p.Text(IDC_LOCATION_X));
     CHECK(JournalCalls("tsxCalloc").empty());
     CHECK_EQ(0, standinBlocksOutstanding());
     // When the host gives no block the face list is skipped, the rest runs.
@@ -181,13 +186,13 @@ WINE_TEST(PointReadoutWithoutSelectedFacesLeavesTheFields) {
     cube.selectedFaces = 3;
     standinSetObject(standinObjectAt(0), &cube);
     standinSetAllocFails(1);
-    SendMessageA(p.panel, WM_COMMAND, MAKEWPARAM(3065, BN_CLICKED), reinterpret_cast<LPARAM>(p.Item(3065)));
+    Command(p.panel, IDC_POINT_AXES);
     standinSetAllocFails(0);
-    CHECK_EQ(std::string("4"), p.Text(3009));
+    CHECK_EQ(std::string("4"), p.Text(IDC_LOCATION_X));
     CHECK(JournalCalls("tsxFree").size() <= 1u);
     CHECK_EQ(0, standinBlocksOutstanding());
     standinSelect(nullptr);
     standinJournalClear();
-    SendMessageA(p.panel, WM_COMMAND, MAKEWPARAM(3065, BN_CLICKED), reinterpret_cast<LPARAM>(p.Item(3065)));
+    Command(p.panel, IDC_POINT_AXES);
     CHECK_EQ(std::vector<std::string>{"tsxGetCurrentSelection() -> null"}, Journal());
 }

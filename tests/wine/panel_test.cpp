@@ -7,26 +7,11 @@
 #include <cstring>
 
 #include "harness.h"
+#include "res/resource.h"
 
 using namespace harness;
 
 namespace {
-
-void SelectAll(HWND edit) { SendMessageA(edit, EM_SETSEL, 0, -1); }
-
-void Type(HWND edit, const char* text) {
-    for (const char* c = text; *c; ++c) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(*c), 1);
-}
-
-void Replace(HWND edit, const char* text) {
-    SelectAll(edit);
-    Type(edit, text);
-}
-
-void Key(HWND window, int key) {
-    SendMessageA(window, WM_KEYDOWN, key, 1);
-    SendMessageA(window, WM_KEYUP, key, 0xC0000001);
-}
 
 std::vector<std::string> Apply(const char* call) {
     return {"tsxGetCurrentSelection() -> #1", call, "tsxSceneRefresh()", "tsxSceneSetChanged(1)"};
@@ -54,15 +39,10 @@ WINE_TEST(OpeningReadsTheSelectedObjectIntoTheFields) {
                     "tsxGetCurrentSelection() -> #1", "tsxGNodeGetSize(#1) -> {2, 2, 2}",
                     "tsxGNodeGetLocation(#1) -> {0, 0, 0}", "tsxGNodeGetRotation(#1) -> {0, 0, 0}"}}),
              Journal());
-    char text[32];
-    GetDlgItemTextA(panel, 3021, text, sizeof text);
-    CHECK_EQ(std::string("2"), std::string(text));
-    GetDlgItemTextA(panel, 3027, text, sizeof text);
-    CHECK_EQ(std::string("0.100"), std::string(text));
-    GetDlgItemTextA(panel, 3028, text, sizeof text);
-    CHECK_EQ(std::string("1.00"), std::string(text));
-    GetDlgItemTextA(panel, 3029, text, sizeof text);
-    CHECK_EQ(std::string("0.100"), std::string(text));
+    CHECK_EQ(std::string("2"), Text(GetDlgItem(panel, IDC_SIZE_X)));
+    CHECK_EQ(std::string("0.100"), Text(GetDlgItem(panel, IDC_LOCATION_STEP)));
+    CHECK_EQ(std::string("1.00"), Text(GetDlgItem(panel, IDC_ROTATION_STEP)));
+    CHECK_EQ(std::string("0.100"), Text(GetDlgItem(panel, IDC_SIZE_STEP)));
 }
 
 WINE_TEST(WithNothingSelectedOpeningMakesNoObjectCall) {
@@ -74,30 +54,25 @@ WINE_TEST(WithNothingSelectedOpeningMakesNoObjectCall) {
     CHECK(JournalCalls("tsxGNode").empty());
     CHECK_EQ(std::vector<std::string>{"tsxGetCurrentSelection() -> null"},
              JournalCalls("tsxGetCurrentSelection"));
-    char text[32];
-    GetDlgItemTextA(panel, 3028, text, sizeof text);
-    CHECK_EQ(std::string("1.00"), std::string(text));
-    GetDlgItemTextA(panel, 3009, text, sizeof text);
-    CHECK_EQ(std::string("0"), std::string(text));
+    CHECK_EQ(std::string("1.00"), Text(GetDlgItem(panel, IDC_ROTATION_STEP)));
+    CHECK_EQ(std::string("0"), Text(GetDlgItem(panel, IDC_LOCATION_X)));
 }
 
 WINE_TEST(TypingAppliesTheWholeVectorAfterEveryKeystroke) {
     OpenedPanel p;
-    Replace(p.Item(3009), "1.5");
+    Replace(p.Item(IDC_LOCATION_X), "1.5");
     CHECK_EQ(Join({Apply("tsxGNodeSetLocation(#1, {1, 0, 0})"), Apply("tsxGNodeSetLocation(#1, {1, 0, 0})"),
                    Apply("tsxGNodeSetLocation(#1, {1.5, 0, 0})")}),
              Journal());
-    StandinObject cube{};
-    standinGetObject(standinObjectAt(0), &cube);
-    CHECK_EQ(1.5f, cube.location.x);
+    CHECK_EQ(1.5f, Cube().location.x);
 }
 
 WINE_TEST(RotationAndSizeEditsTurnAndResizeTheObject) {
     OpenedPanel p;
-    Replace(p.Item(3017), "9");
+    Replace(p.Item(IDC_ROTATION_Y), "9");
     CHECK_EQ(Apply("tsxGNodeSetRotation(#1, {0, 9, 0})"), Journal());
     standinJournalClear();
-    Replace(p.Item(3025), "4");
+    Replace(p.Item(IDC_SIZE_Z), "4");
     // The size apply asks for the object a second time before writing.
     CHECK_EQ(Join({{"tsxGetCurrentSelection() -> #1"}, Apply("tsxGNodeSetSize(#1, {2, 2, 4})")}),
              Journal());
@@ -105,72 +80,73 @@ WINE_TEST(RotationAndSizeEditsTurnAndResizeTheObject) {
 
 WINE_TEST(ArrowKeysInAFieldStepItsValueAndApplyIt) {
     OpenedPanel p;
-    Key(p.Item(3011), VK_UP);
-    CHECK_EQ(std::string("0.100"), p.Text(3011));
+    Key(p.Item(IDC_LOCATION_Y), VK_UP);
+    CHECK_EQ(std::string("0.100"), p.Text(IDC_LOCATION_Y));
     CHECK_EQ(Apply("tsxGNodeSetLocation(#1, {0, 0.1, 0})"), Journal());
     standinJournalClear();
-    Key(p.Item(3011), VK_DOWN);
-    Key(p.Item(3011), VK_DOWN);
-    CHECK_EQ(std::string("-0.100"), p.Text(3011));
+    Key(p.Item(IDC_LOCATION_Y), VK_DOWN);
+    Key(p.Item(IDC_LOCATION_Y), VK_DOWN);
+    CHECK_EQ(std::string("-0.100"), p.Text(IDC_LOCATION_Y));
     CHECK_EQ(2u, JournalCalls("tsxGNodeSetLocation").size());
 }
 
 WINE_TEST(MousePressOnTheSpinArrowsSteps) {
     OpenedPanel p;
-    HWND spin = p.Item(3022);  // size X, value 2
+    HWND spin = p.Item(IDC_SIZE_X_SPIN);  // its field holds 2
     RECT r{};
     GetClientRect(spin, &r);
     SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom / 4));
     SendMessageA(spin, WM_LBUTTONUP, 0, MAKELPARAM(r.right / 2, r.bottom / 4));
-    CHECK_EQ(std::string("2.100"), p.Text(3021));
+    CHECK_EQ(std::string("2.100"), p.Text(IDC_SIZE_X));
     SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom * 3 / 4));
     SendMessageA(spin, WM_LBUTTONUP, 0, MAKELPARAM(r.right / 2, r.bottom * 3 / 4));
-    CHECK_EQ(std::string("2.000"), p.Text(3021));
+    CHECK_EQ(std::string("2.000"), p.Text(IDC_SIZE_X));
     CHECK_EQ(2u, JournalCalls("tsxGNodeSetSize").size());
 }
 
 WINE_TEST(RotationWrapsAtItsBoundsAndLocationClamps) {
     OpenedPanel p;
-    Replace(p.Item(3015), "180");
-    Key(p.Item(3015), VK_UP);
-    CHECK_EQ(std::string("-180.00"), p.Text(3015));
-    Key(p.Item(3015), VK_DOWN);
-    CHECK_EQ(std::string("180.00"), p.Text(3015));
-    Replace(p.Item(3009), "9999.95");
-    Key(p.Item(3009), VK_UP);
-    CHECK_EQ(std::string("10000.000"), p.Text(3009));
-    Replace(p.Item(3009), "20000");
-    Key(p.Item(3009), VK_DOWN);
-    CHECK_EQ(std::string("19999.900"), p.Text(3009));
+    Replace(p.Item(IDC_ROTATION_X), "180");
+    Key(p.Item(IDC_ROTATION_X), VK_UP);
+    CHECK_EQ(std::string("-180.00"), p.Text(IDC_ROTATION_X));
+    Key(p.Item(IDC_ROTATION_X), VK_DOWN);
+    CHECK_EQ(std::string("180.00"), p.Text(IDC_ROTATION_X));
+    Replace(p.Item(IDC_LOCATION_X), "9999.95");
+    Key(p.Item(IDC_LOCATION_X), VK_UP);
+    CHECK_EQ(std::string("10000.000"), p.Text(IDC_LOCATION_X));
+    Replace(p.Item(IDC_LOCATION_X), "20000");
+    Key(p.Item(IDC_LOCATION_X), VK_DOWN);
+    CHECK_EQ(std::string("19999.900"), p.Text(IDC_LOCATION_X));
 }
 
 WINE_TEST(StepFieldsSetTheStepOfTheirRow) {
     OpenedPanel p;
-    Replace(p.Item(3028), "5");
-    Key(p.Item(3019), VK_UP);
-    CHECK_EQ(std::string("5.00"), p.Text(3019));
+    Replace(p.Item(IDC_ROTATION_STEP), "5");
+    Key(p.Item(IDC_ROTATION_Z), VK_UP);
+    CHECK_EQ(std::string("5.00"), p.Text(IDC_ROTATION_Z));
     // Zero, a text without a leading number, hexadecimal and infinity keep
     // the step. (Set whole: typed, "1e999" would pass through "1e9".)
     for (const char* text : {"0", "abc", "0x10", "inf", "1e999"}) {
-        SetWindowTextA(p.Item(3028), text);
-        Key(p.Item(3019), VK_UP);
+        SetWindowTextA(p.Item(IDC_ROTATION_STEP), text);
+        Key(p.Item(IDC_ROTATION_Z), VK_UP);
     }
-    CHECK_EQ(std::string("30.00"), p.Text(3019));
-    SetWindowTextA(p.Item(3028), "2x");
-    Key(p.Item(3019), VK_UP);
-    CHECK_EQ(std::string("32.00"), p.Text(3019));
+    CHECK_EQ(std::string("30.00"), p.Text(IDC_ROTATION_Z));
+    SetWindowTextA(p.Item(IDC_ROTATION_STEP), "2x");
+    Key(p.Item(IDC_ROTATION_Z), VK_UP);
+    CHECK_EQ(std::string("32.00"), p.Text(IDC_ROTATION_Z));
     CHECK(TakeDismissedBoxes().empty());
 }
 
 WINE_TEST(AFieldWithoutANumberPromptsAndSelectsIt) {
     OpenedPanel p;
-    Replace(p.Item(3009), "7");
+    Replace(p.Item(IDC_LOCATION_X), "7");
     standinJournalClear();
-    SetWindowTextA(p.Item(3013), "-");  // a bare minus sign, as while typing -3
+    SetWindowTextA(p.Item(IDC_LOCATION_Z), "-");  // a bare minus sign, as while typing -3
     CHECK_EQ(std::vector<std::string>{"Please enter a number."}, TakeDismissedBoxes());
-    CHECK_EQ(p.Item(3013), GetFocus());
+    CHECK_EQ(p.Item(IDC_LOCATION_Z), GetFocus());
     DWORD start = 1, end = 0;
-    SendMessageA(p.Item(3013), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageA(p.Item(IDC_LOCATION_Z), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
     CHECK_EQ(0u, static_cast<unsigned>(start));
     CHECK_EQ(1u, static_cast<unsigned>(end));
     // The fields before the bad one were stored; the apply still runs.
@@ -181,12 +157,12 @@ WINE_TEST(NumbersThatDoNotFitAFloatAreRefusedLikeText) {
     OpenedPanel p;
     for (const char* text : {"inf", "nan", "1e39", "-1e40", "0x10", "3 4", "1e"}) {
         standinJournalClear();
-        SetWindowTextA(p.Item(3009), text);
+        SetWindowTextA(p.Item(IDC_LOCATION_X), text);
         CHECK_EQ(1u, TakeDismissedBoxes().size());
         const std::vector<std::string> sets = JournalCalls("tsxGNodeSetLocation");
         CHECK_EQ(std::vector<std::string>{"tsxGNodeSetLocation(#1, {0, 0, 0})"}, sets);
     }
-    SetWindowTextA(p.Item(3009), " \t-2.5e1\t ");
+    SetWindowTextA(p.Item(IDC_LOCATION_X), " \t-2.5e1\t ");
     CHECK(TakeDismissedBoxes().empty());
     CHECK_EQ(std::string("tsxGNodeSetLocation(#1, {-25, 0, 0})"), JournalCalls("tsxGNodeSetLocation").back());
 }
@@ -194,32 +170,31 @@ WINE_TEST(NumbersThatDoNotFitAFloatAreRefusedLikeText) {
 WINE_TEST(VeryLongFieldTextsAreHandled) {
     OpenedPanel p;
     std::string digits = "1" + std::string(4999, '0');  // 1e4999: no float
-    SetWindowTextA(p.Item(3009), digits.c_str());
+    SetWindowTextA(p.Item(IDC_LOCATION_X), digits.c_str());
     CHECK_EQ(1u, TakeDismissedBoxes().size());
     std::string padded = std::string(4990, ' ') + "5";
-    SetWindowTextA(p.Item(3009), padded.c_str());
+    SetWindowTextA(p.Item(IDC_LOCATION_X), padded.c_str());
     CHECK(TakeDismissedBoxes().empty());
     CHECK_EQ(std::string("tsxGNodeSetLocation(#1, {5, 0, 0})"), JournalCalls("tsxGNodeSetLocation").back());
-    SetWindowTextA(p.Item(3027), digits.c_str());  // a step of 1e4999 is no step
-    Key(p.Item(3009), VK_UP);
-    CHECK_EQ(std::string("5.100"), p.Text(3009));
+    SetWindowTextA(p.Item(IDC_LOCATION_STEP), digits.c_str());  // a step of 1e4999 is no step
+    Key(p.Item(IDC_LOCATION_X), VK_UP);
+    CHECK_EQ(std::string("5.100"), p.Text(IDC_LOCATION_X));
 }
 
 WINE_TEST(AxisModeMovesTheAxesInsteadOfTheObject) {
     OpenedPanel p;
-    SendMessageA(p.Item(3049), BM_CLICK, 0, 0);
+    p.Click(IDC_AXIS_MODE);
     CHECK(Journal().empty());
-    Replace(p.Item(3009), "3");
+    Replace(p.Item(IDC_LOCATION_X), "3");
     CHECK_EQ((std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxCurrobjToggleAxes()",
                                        "tsxMNodeSetAxesPosition(#1, {3, 0, 0})", "tsxSelectUp()",
                                        "tsxSceneRefresh()", "tsxSceneSetChanged(1)"}),
              Journal());
-    StandinObject cube{};
-    standinGetObject(standinObjectAt(0), &cube);
+    StandinObject cube = Cube();
     CHECK_EQ(0.0f, cube.location.x);
     CHECK_EQ(3.0f, cube.axesPosition.x);
     standinJournalClear();
-    SetWindowTextA(p.Item(3017), "30");
+    SetWindowTextA(p.Item(IDC_ROTATION_Y), "30");
     const std::vector<std::string> turn = Journal();
     CHECK_EQ(std::string("tsxCurrobjToggleAxes()"), turn.at(1));
     CHECK_EQ(std::string("tsxEulerToAxes({0, 30, 0}) -> axes"), turn.at(2));
@@ -227,65 +202,64 @@ WINE_TEST(AxisModeMovesTheAxesInsteadOfTheObject) {
     CHECK_EQ(0u, turn.at(4).find("tsxAxesToEuler(axes) -> {"));
     CHECK_EQ(std::string("tsxSelectUp()"), turn.at(5));
     standinJournalClear();
-    Replace(p.Item(3023), "5");
+    Replace(p.Item(IDC_SIZE_Y), "5");
     CHECK_EQ(1u, JournalCalls("tsxGNodeSetSize(#1, {2, 5, 2})").size());
 }
 
 WINE_TEST(ReadButtonsRefreshTheFieldsFromTheHost) {
     OpenedPanel p;
-    StandinObject cube{};
-    standinGetObject(standinObjectAt(0), &cube);
+    StandinObject cube = Cube();
     cube.location = {1.23456789f, -2.0f, 1234567.0f};
     cube.size = {3.0f, 3.0f, 3.0f};
     standinSetObject(standinObjectAt(0), &cube);
-    SendMessageA(p.Item(3045), BM_CLICK, 0, 0);
-    CHECK_EQ(std::string("1.23457"), p.Text(3009));
-    CHECK_EQ(0u, p.Text(3013).find("1.23457e+0"));  // two or three exponent digits
-    CHECK_EQ(std::string("2"), p.Text(3021));  // only the location row was read
+    p.Click(IDC_READ_LOCATION);
+    CHECK_EQ(std::string("1.23457"), p.Text(IDC_LOCATION_X));
+    CHECK_EQ(0u, p.Text(IDC_LOCATION_Z).find("1.23457e+0"));  // two or three exponent digits
+    CHECK_EQ(std::string("2"), p.Text(IDC_SIZE_X));  // only the location row was read
     CHECK(JournalCalls("tsxGNodeSet").empty());
-    SendMessageA(p.Item(3005), BM_CLICK, 0, 0);
-    CHECK_EQ(std::string("3"), p.Text(3021));
+    p.Click(IDC_GET_OBJECT);
+    CHECK_EQ(std::string("3"), p.Text(IDC_SIZE_X));
     CHECK(JournalCalls("tsxGNodeSet").empty());
 }
 
 WINE_TEST(WithNothingSelectedReadsAndAppliesStopAtTheQuery) {
     OpenedPanel p;
     standinSelect(nullptr);
-    for (int id : {3005, 3045, 3046, 3047}) SendMessageA(p.Item(id), BM_CLICK, 0, 0);
-    Replace(p.Item(3009), "4");
+    for (int id : {IDC_GET_OBJECT, IDC_READ_LOCATION, IDC_READ_ROTATION, IDC_READ_SIZE}) p.Click(id);
+    Replace(p.Item(IDC_LOCATION_X), "4");
     for (const std::string& line : Journal()) CHECK_EQ(std::string("tsxGetCurrentSelection() -> null"), line);
-    CHECK_EQ(std::string("4"), p.Text(3009));
-    CHECK_EQ(std::string("2"), p.Text(3021));
+    CHECK_EQ(std::string("4"), p.Text(IDC_LOCATION_X));
+    CHECK_EQ(std::string("2"), p.Text(IDC_SIZE_X));
     // "get obj" parses the fields first, whether or not anything is selected.
-    SetWindowTextA(p.Item(3025), "x");
+    SetWindowTextA(p.Item(IDC_SIZE_Z), "x");
     TakeDismissedBoxes();
-    SendMessageA(p.Item(3005), BM_CLICK, 0, 0);
+    p.Click(IDC_GET_OBJECT);
     CHECK_EQ(1u, TakeDismissedBoxes().size());
 }
 
 WINE_TEST(ReductionTogglesBetweenFullFieldRowsAndTitleStrip) {
     OpenedPanel p;
     const int full = p.Height();
-    SendMessageA(p.Item(3006), BM_CLICK, 0, 0);
+    p.Click(IDC_ROLL_FIELDS);
     CHECK_EQ(117, p.Height());
-    SendMessageA(p.Item(3006), BM_CLICK, 0, 0);
+    p.Click(IDC_ROLL_FIELDS);
     CHECK_EQ(full, p.Height());
-    SendMessageA(p.Item(3007), BM_CLICK, 0, 0);
+    p.Click(IDC_ROLL_TITLE);
     CHECK_EQ(14, p.Height());
-    SendMessageA(p.Item(3007), BM_CLICK, 0, 0);
+    p.Click(IDC_ROLL_TITLE);
     CHECK_EQ(full, p.Height());
-    SendMessageA(p.Item(3006), BM_CLICK, 0, 0);
-    SendMessageA(p.Item(3007), BM_CLICK, 0, 0);  // restores rather than reducing further
+    p.Click(IDC_ROLL_FIELDS);
+    p.Click(IDC_ROLL_TITLE);  // restores rather than reducing further
     CHECK_EQ(full, p.Height());
 }
 
 WINE_TEST(HidingKeepsPlaceContentsAndReduction) {
     OpenedPanel p;
-    Replace(p.Item(3009), "6");
-    SendMessageA(p.Item(3007), BM_CLICK, 0, 0);
+    Replace(p.Item(IDC_LOCATION_X), "6");
+    p.Click(IDC_ROLL_TITLE);
     RECT before{};
     GetWindowRect(p.panel, &before);
-    SendMessageA(p.Item(3008), BM_CLICK, 0, 0);
+    p.Click(IDC_HIDE);
     CHECK(!IsWindowVisible(p.panel));
     p.f.leftClick();
     Pump();
@@ -295,7 +269,7 @@ WINE_TEST(HidingKeepsPlaceContentsAndReduction) {
     CHECK_EQ(before.left, after.left);
     CHECK_EQ(before.top, after.top);
     CHECK_EQ(14, p.Height());
-    CHECK_EQ(std::string("6"), p.Text(3009));
+    CHECK_EQ(std::string("6"), p.Text(IDC_LOCATION_X));
 }
 
 WINE_TEST(AnyBarePointDragsThePanel) {
@@ -310,7 +284,7 @@ WINE_TEST(AnyBarePointDragsThePanel) {
 
 WINE_TEST(PaintsGreyBackgroundCaptionStripAndFrame) {
     OpenedPanel p;
-    RedrawWindow(p.panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Repaint(p.panel);
     Pump(100);
     RECT c{};
     GetClientRect(p.panel, &c);
@@ -348,7 +322,7 @@ WINE_TEST(PictureAndLabelsPassPressesThroughToThePanel) {
     CHECK_EQ(p.panel, WindowFromPoint(bare));
     CHECK_EQ(static_cast<LRESULT>(HTCAPTION), SendMessageA(p.panel, WM_NCHITTEST, 0, MAKELPARAM(bare.x, bare.y)));
     RECT field{};
-    GetWindowRect(p.Item(3011), &field);
+    GetWindowRect(p.Item(IDC_LOCATION_Y), &field);
     const POINT label = {field.left + 20, field.top - 6};  // the "Y" label above location Y
     CHECK_EQ(p.panel, WindowFromPoint(label));
 }
@@ -368,7 +342,7 @@ WINE_TEST(TheWindowMenusCloseHidesThePanel) {
 
 WINE_TEST(TitleStripButtonsShowTheirBitmapsAndPressedLooks) {
     OpenedPanel p;
-    HWND hide = p.Item(3008);
+    HWND hide = p.Item(IDC_HIDE);
     RECT r{};
     GetClientRect(hide, &r);
     CHECK_EQ(11L, r.right);
@@ -395,9 +369,9 @@ WINE_TEST(TitleStripButtonsShowTheirBitmapsAndPressedLooks) {
 // must reach the next apply of another field.
 WINE_TEST(EveryWayOfChangingAFieldReachesTheNextApply) {
     OpenedPanel p;
-    HWND y = p.Item(3011);
+    HWND y = p.Item(IDC_LOCATION_Y);
     auto applied = [&](const char* typedX) {
-        Replace(p.Item(3009), typedX);
+        Replace(p.Item(IDC_LOCATION_X), typedX);
         return JournalCalls("tsxGNodeSetLocation").back();
     };
     SetWindowTextA(y, "45");
@@ -412,20 +386,19 @@ WINE_TEST(EveryWayOfChangingAFieldReachesTheNextApply) {
     auto holding = [&](const char* x) {
         char text[64];
         std::snprintf(text, sizeof text, "tsxGNodeSetLocation(#1, {%s, %g, 0})", x,
-                      std::atof(p.Text(3011).c_str()));
+                      std::atof(p.Text(IDC_LOCATION_Y).c_str()));
         return std::string(text);
     };
     SendMessageA(y, EM_UNDO, 0, 0);
-    CHECK(p.Text(3011) != "6");
+    CHECK(p.Text(IDC_LOCATION_Y) != "6");
     CHECK_EQ(holding("4"), applied("4"));
     Key(y, VK_UP);  // the spin rewrites the field
     CHECK_EQ(holding("5"), applied("5"));
     // The panel's own writes, whose change notifications start no apply.
-    StandinObject cube{};
-    standinGetObject(standinObjectAt(0), &cube);
+    StandinObject cube = Cube();
     cube.location = {7, 8, 9};
     standinSetObject(standinObjectAt(0), &cube);
-    p.Click(3045);
+    p.Click(IDC_READ_LOCATION);
     CHECK_EQ(std::string("tsxGNodeSetLocation(#1, {6, 8, 9})"), applied("6"));
     CHECK(TakeDismissedBoxes().empty());
 }
