@@ -29,8 +29,8 @@ void FloatSpin::GetRange(double& minimum, double& maximum, double& step) const {
     step = settings.step;
 }
 
-// The buddy is asked for once per step: each question is a message through
-// this control's own subclass.
+// The buddy is asked for once per step: each question is a message to the
+// up-down control.
 LRESULT FloatSpin::OnDeltaPos(const NMUPDOWN& change) {
     const bool wrap = (GetWindowLongA(hwnd, GWL_STYLE) & UDS_WRAP) != 0;
     HWND buddy = Buddy();

@@ -18,9 +18,7 @@ struct MonochromeInfo {
 }  // namespace
 
 bool ImageButton::Attach(HWND item) {
-    if (!Subclass(item)) return false;
-    const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
-    SetWindowLongA(hwnd, GWL_STYLE, (style & ~static_cast<LONG>(BS_TYPEMASK)) | BS_OWNERDRAW);
+    if (!TakeOver(item)) return false;
     // A button has no frame for the style to change, only its look.
     Repaint();
     return true;

@@ -19,8 +19,7 @@ public:
     ImageButton() = default;
     ~ImageButton() override { Detach(); }
 
-    // Replaces the item's button type (the low four style bits) with
-    // BS_OWNERDRAW, lets the frame know, and subclasses it.
+    // Subclasses the item, makes it owner-drawn and repaints it.
     bool Attach(HWND item);
 
     // The bitmap resource `imageId` of `resources` (the module's instance;

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cassert>
 #include <vector>
 
 #include "controls/ButtonGeometry.h"
@@ -28,17 +29,16 @@ MenuButton::MenuButton() = default;
 
 MenuButton::~MenuButton() { Detach(); }
 
-void MenuButton::TakeStyle(DWORD& style) {
-    if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
-        isDefault = true;
-        style &= ~static_cast<DWORD>(BS_DEFPUSHBUTTON);
-    }
-    style |= BS_OWNERDRAW;
+// The default button's type would be lost to BS_OWNERDRAW: the control
+// keeps it as isDefault, which it reports to the dialog manager and draws.
+DWORD MenuButton::TakeStyle(DWORD style) {
+    if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) isDefault = true;
+    return OwnerDrawnButton::TakeStyle(style);
 }
 
 bool MenuButton::Create(HWND parent, int id, const RECT& rect, DWORD style, const char* caption) {
     if (hwnd) return false;
-    TakeStyle(style);
+    style = TakeStyle(style);
     auto* instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
     HWND created = CreateWindowExA(0, "BUTTON", caption ? caption : "", style, rect.left, rect.top,
                                    rect.right - rect.left, rect.bottom - rect.top, parent,
@@ -61,11 +61,8 @@ bool MenuButton::Create(HWND parent, int id, const RECT& rect, DWORD style, HINS
 }
 
 bool MenuButton::Attach(HWND item) {
-    if (!Subclass(item)) return false;
+    if (!TakeOver(item)) return false;
     EnsureMenu();
-    DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
-    TakeStyle(style);
-    SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(style));
     return true;
 }
 
@@ -293,6 +290,10 @@ void MenuButton::OpenMenu() {
     const UINT command = static_cast<UINT>(
         TrackPopupMenu(menu.Get(), kMenuFlags, anchor.x, anchor.y, 0, hwnd, nullptr));
     if (command != 0) {
+        // Only the menu's own entries can be chosen, and AddItem appends none
+        // past the positions the identifiers can tell apart.
+        assert(command >= kFirstMenuCommand &&
+               command - kFirstMenuCommand < static_cast<unsigned>(kMaxMenuPositions));
         SelectItem(MenuPositionFor(command));
         PostCommand();
         arrowPushed = false;

@@ -23,9 +23,9 @@ public:
     MenuButton();  // creates the (empty) popup menu
     ~MenuButton() override;
 
-    // Creates a new button window. BS_DEFPUSHBUTTON in `style` makes it the
-    // default button (drawn 1 pixel inset) and is taken out; BS_OWNERDRAW
-    // is put in. The second form loads the caption from a string resource.
+    // Creates a new button window. A BS_DEFPUSHBUTTON type in `style` makes
+    // it the default button (drawn 1 pixel inset); the window's type is
+    // BS_OWNERDRAW. The second form loads the caption from a string resource.
     bool Create(HWND parent, int id, const RECT& rect, DWORD style, const char* caption = "");
     bool Create(HWND parent, int id, const RECT& rect, DWORD style, HINSTANCE strings,
                 UINT captionId);
@@ -88,10 +88,10 @@ public:
 protected:
     LRESULT OnMessage(UINT message, WPARAM wp, LPARAM lp) override;
     void OnWindowDestroyed() override;
+    DWORD TakeStyle(DWORD style) override;
 
 private:
     void EnsureMenu();
-    void TakeStyle(DWORD& style);
     LRESULT OnButtonDown(UINT message, WPARAM wp, POINT at);
     void OnRelease();
     LRESULT OnSetStyle(WPARAM style, LPARAM redraw);

@@ -1,5 +1,5 @@
 // Common ground of the module's owner-drawn buttons: a system button window
-// subclassed with SetWindowSubclass (the object as reference data), a typed
+// subclassed (SubclassedWindow) and made owner-drawn by one rule, a typed
 // message handler in each control, and the owner-draw entry point that the
 // owner calls when it receives WM_DRAWITEM for the control's window:
 //
@@ -9,44 +9,27 @@
 //         if (control) control->DrawItem(item);
 //         return control != nullptr;
 //     }
-//
-// The window is unhooked when it is destroyed (WM_NCDESTROY) or when the
-// object is, whichever comes first. An object may outlive its window by far
-// (the panel's are never deleted), so what a control holds for drawing its
-// window goes with the window: OnWindowDestroyed, just before the unhooking.
 #pragma once
 
 #include <windows.h>
 
-class OwnerDrawnButton {
+#include "win/SubclassedWindow_win.h"
+
+class OwnerDrawnButton : public SubclassedWindow {
 public:
-    OwnerDrawnButton() = default;
-    OwnerDrawnButton(const OwnerDrawnButton&) = delete;
-    OwnerDrawnButton& operator=(const OwnerDrawnButton&) = delete;
-    virtual ~OwnerDrawnButton() { Detach(); }
-
-    HWND Window() const { return hwnd; }
-    void Detach();
-
     // Paints one WM_DRAWITEM request for this control's window.
     virtual void DrawItem(const DRAWITEMSTRUCT& item) = 0;
 
 protected:
-    // Subclasses the window; fails when it is null or this object already
-    // has one.
-    bool Subclass(HWND item);
-    virtual LRESULT OnMessage(UINT message, WPARAM wp, LPARAM lp) = 0;
-    // WM_NCDESTROY of the subclassed window, whose handle is still valid.
-    virtual void OnWindowDestroyed() {}
-    // The system button's own processing of a message.
-    LRESULT Default(UINT message, WPARAM wp, LPARAM lp);
+    // Subclasses a button item and gives it the style TakeStyle makes of
+    // its own; fails as Subclass does.
+    bool TakeOver(HWND item);
+    // The button type (the low four bits, BS_TYPEMASK) becomes BS_OWNERDRAW
+    // and every other style bit stays. OR-ing BS_OWNERDRAW in would not do:
+    // the types are numbers, not flags, and a group box (7) would become 0xF.
+    // A control that reads something off the item's type first overrides
+    // this and calls it.
+    virtual DWORD TakeStyle(DWORD style);
     // InvalidateRect of the whole client area, with background erase.
     void Repaint();
-
-    HWND hwnd = nullptr;
-
-private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                 DWORD_PTR ref);
-    static const UINT_PTR kSubclassId = 0x4F42;  // 'OB'
 };

@@ -13,7 +13,6 @@ namespace {
 const COLORREF kCaptionFace = RGB(0xC0, 0xC0, 0xC0);
 const UINT kCaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 
-
 }  // namespace
 
 TitleButton::TitleButton() { CreateDrawingObjects(); }
@@ -30,9 +29,8 @@ void TitleButton::CreateDrawingObjects() {
 }
 
 bool TitleButton::Attach(HWND item) {
-    if (!Subclass(item)) return false;
+    if (!TakeOver(item)) return false;
     CreateDrawingObjects();  // again, if an earlier window took them along
-    SetWindowLongA(hwnd, GWL_STYLE, GetWindowLongA(hwnd, GWL_STYLE) | BS_OWNERDRAW);
     return true;
 }
 
@@ -81,6 +79,7 @@ LRESULT TitleButton::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONUP: OnLeftButton(false); break;
     case WM_RBUTTONDOWN: OnRightButtonDown(); break;
     case WM_RBUTTONUP: OnRightButtonUp({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); break;
+    case WM_CAPTURECHANGED: OnCaptureChanged(reinterpret_cast<HWND>(lp)); break;
     case WM_ERASEBKGND: return 0;  // the paint covers every pixel from off screen
     }
     return Default(message, wp, lp);
@@ -97,6 +96,16 @@ void TitleButton::OnLeftButton(bool down) {
 void TitleButton::OnRightButtonDown() {
     pressed = true;
     SetCapture(hwnd);
+    Repaint();
+}
+
+// The capture went elsewhere (Alt+Tab, another window, a popup) while a
+// button held the control down: the release will not come here, so the
+// control pops up now, as the system's buttons do. A left press while the
+// right button holds the control gives the capture to this same window.
+void TitleButton::OnCaptureChanged(HWND newCapture) {
+    if (!pressed || newCapture == hwnd) return;
+    pressed = false;
     Repaint();
 }
 

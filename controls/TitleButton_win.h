@@ -21,8 +21,8 @@ public:
     TitleButton();  // creates the caption font and the two bevel pens
     ~TitleButton() override;
 
-    // Adds BS_OWNERDRAW to the item's style and subclasses it; makes the
-    // font and the pens again if an earlier window took them along.
+    // Subclasses the item and makes it owner-drawn; makes the font and the
+    // pens again if an earlier window took them along.
     bool Attach(HWND item);
 
     void SetCaption(const std::string& text);
@@ -57,9 +57,16 @@ private:
     void OnLeftButton(bool down);
     void OnRightButtonDown();
     void OnRightButtonUp(POINT at);
+    void OnCaptureChanged(HWND newCapture);
     void Compose(HDC dc, const RECT& rect);
     void DrawBorder(HDC dc, const RECT& rect) const;
 
+    // From a left or right press to that button's release, or until the
+    // capture goes to another window. For the left button the system
+    // button's pushed state (ODS_SELECTED) would seem to do, but it pops up
+    // while the pointer is off the held button, and this look stays down
+    // until the release; so the flag serves both buttons, and the control
+    // reads no item state at all.
     bool pressed = false;
     Bitmap faceBitmap;
     Bitmap pressedBitmap;

@@ -1,8 +1,10 @@
 #include "log/Log.h"
 
+#include <cassert>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <iterator>
 
 LogFileStream* logSink = nullptr;
 bool logEnabled = false;
@@ -31,7 +33,9 @@ void OpenLogForActivation(const std::string& installDirectory) {
 
 const char* SeverityName(Severity severity) {
     static const char* const kNames[] = {"Note", "Message", "Warning", "Error", "FATAL ERROR"};
-    return kNames[static_cast<int>(severity)];
+    const auto index = static_cast<size_t>(severity);
+    assert(index < std::size(kNames));  // a Severity without a name here
+    return kNames[index];
 }
 
 int VersionStampValue() {

@@ -2,24 +2,34 @@
 // and a selection that remembers both the device context and what it
 // displaced. A null handle simply draws nothing.
 //
-// Every handle that one of these owners creates or adopts is counted while it
-// lives, so tests can see leaks that Wine would hide: its GetGuiResources
-// always answers 0. The count covers objects held by GdiObject, MemoryDC,
-// WindowDC and OffscreenDC; a handle given away with Release() leaves it.
+// In the test programs (ORTOLAN_COUNT_GDI_OBJECTS) every handle that one of
+// these owners creates or adopts is counted while it lives, so tests can see
+// leaks that Wine would hide: its GetGuiResources always answers 0. The count
+// covers objects held by GdiObject, MemoryDC, WindowDC and OffscreenDC; a
+// handle given away with Release() leaves it. The shipped module and the
+// stand-in count nothing. Everything that includes this header in one program
+// must be built with the same setting, or the owners' inline code differs.
 #pragma once
 
 #include <windows.h>
 
 namespace gdi_accounting {
+#ifdef ORTOLAN_COUNT_GDI_OBJECTS
 inline long live = 0;  // the module runs on one thread; so do the tests' paints
 inline void Adopted(const void* handle) {
     if (handle) ++live;
 }
 inline void Dropped() { --live; }
+#else
+inline void Adopted(const void*) {}
+inline void Dropped() {}
+#endif
 }  // namespace gdi_accounting
 
+#ifdef ORTOLAN_COUNT_GDI_OBJECTS
 // GDI objects and device contexts currently held by the owners below.
 inline long LiveGdiObjects() { return gdi_accounting::live; }
+#endif
 
 template <class Handle>
 class GdiObject {
@@ -44,13 +54,11 @@ public:
         handle = nullptr;
         return h;
     }
-    // An object still selected into a device context stays counted: Windows
-    // refuses to delete it, and Wine only marks it, to go when deselected.
+    // An object still selected into a device context stays counted, as
+    // Windows refuses to delete it (the owner lets go of it all the same, so
+    // it leaks). Wine says yes and deletes it once deselected.
     void Reset(Handle h = nullptr) {
-        if (handle) {
-            DeleteObject(handle);
-            if (GetObjectType(handle) == 0) gdi_accounting::Dropped();
-        }
+        if (handle && DeleteObject(handle)) gdi_accounting::Dropped();
         handle = h;
         gdi_accounting::Adopted(h);
     }

@@ -87,6 +87,11 @@ WINE_TEST(WithoutItemsItIsAPlainOwnerDrawnButton) {
     Fixture f(WS_VISIBLE | BS_DEFPUSHBUTTON);
     CHECK_EQ(BS_OWNERDRAW, GetWindowLongA(f.button, GWL_STYLE) & BS_TYPEMASK);
     CHECK(f.control.IsDefault());
+    // The type is a number, not flags: a group box (7) is owner-drawn after
+    // and no default button, though 7 has the default button's bit.
+    Fixture boxed(WS_VISIBLE | BS_GROUPBOX);
+    CHECK_EQ(BS_OWNERDRAW, GetWindowLongA(boxed.button, GWL_STYLE) & BS_TYPEMASK);
+    CHECK(!boxed.control.IsDefault());
     CHECK(!f.control.RemoveItem(0));
     CHECK(!f.control.EnableItem(0, true));
     f.control.AddSeparator();

@@ -1,6 +1,7 @@
 // TitleButton driven with real mouse messages inside a test dialog that
 // routes WM_DRAWITEM to it as the panel does: pressed looks, the right-click
-// message and its capture rules, the caption face, and its GDI objects.
+// message and its capture rules (the message order as tables), the caption
+// face, and its GDI objects.
 #include "controls/ControlKit_win.h"
 #include "controls/TitleButton_win.h"
 #include "harness.h"
@@ -65,7 +66,7 @@ bool OnlyTitleMessage(const std::vector<Received>& got, int id) {
 
 }  // namespace
 
-WINE_TEST(AttachAddsOwnerDrawAndKeepsTheOtherStyleBits) {
+WINE_TEST(AttachMakesTheItemOwnerDrawnAndKeepsTheOtherStyleBits) {
     TestDialog dialog;
     TitleButton control;
     HWND button = dialog.AddButton(3006, "", WS_VISIBLE | BS_CENTER, 0, 0, 11, 11);
@@ -74,10 +75,19 @@ WINE_TEST(AttachAddsOwnerDrawAndKeepsTheOtherStyleBits) {
     CHECK_EQ(BS_OWNERDRAW, style & BS_TYPEMASK);
     CHECK_EQ(BS_CENTER, style & BS_CENTER);
     CHECK(!control.Attach(button));  // one window per object
+
+    // The type is replaced: OR-ed in, a group box's 7 would make 0xF.
+    TitleButton boxed;
+    HWND box = dialog.AddButton(3007, "", WS_VISIBLE | BS_GROUPBOX, 0, 20, 11, 11);
+    CHECK(boxed.Attach(box));
+    CHECK_EQ(BS_OWNERDRAW, GetWindowLongA(box, GWL_STYLE) & BS_TYPEMASK);
 }
 
 WINE_TEST(RightClickOverTheButtonSendsTheTitleMessageOnly) {
     BitmapButton b;
+    Timeline timeline;
+    timeline.Watch(b.button, Control);
+    timeline.Watch(b.dialog.Get(), Parent);
     bool heldAtSend = true;
     b.dialog.onMessage = [&](const Received&) {
         heldAtSend = GetCapture() == b.button || b.control.IsPressed();
@@ -87,7 +97,19 @@ WINE_TEST(RightClickOverTheButtonSendsTheTitleMessageOnly) {
     CHECK_EQ(b.button, GetCapture());
     CHECK_EQ(kPressedColour, b.Shown());
     SendMessageA(b.button, WM_RBUTTONUP, 0, At(10, 10));  // last pixel still counts
-    Pump(20);
+    // The target hears of it before the system's own release processing
+    // (the context menu request).
+    static const Step kRightClick[] = {
+        {Control, WM_RBUTTONDOWN},
+        {Control, WM_RBUTTONUP},
+        {Control, WM_CAPTURECHANGED, 0, 0, kMatchLParam},
+        {Parent, WM_TITLE_RCLICK, 3008, 0, kMatchWParam | kMatchLParam},
+        {Control, WM_CONTEXTMENU},
+        {Parent, WM_CONTEXTMENU},
+        {Parent, WM_APP},
+        {},
+    };
+    CHECK_EQ(std::string(), timeline.Differences(kRightClick, "right click over the button"));
     CHECK(OnlyTitleMessage(b.dialog.Take(), 3008));
     CHECK(!heldAtSend);  // released and drawn up before the target hears of it
     CHECK(GetCapture() == nullptr);
@@ -104,13 +126,68 @@ WINE_TEST(RightReleaseOffTheButtonOrWithoutCaptureSendsNothing) {
     SendMessageA(b.button, WM_RBUTTONUP, 0, At(-1, -1));
     CHECK(!b.control.IsPressed());
 
-    // Someone else took the capture: the release is not the control's.
+    // The capture went elsewhere: the control popped up then, and the
+    // release is not the control's.
     SendMessageA(b.button, WM_RBUTTONDOWN, MK_RBUTTON, At(5, 5));
     ReleaseCapture();
     SendMessageA(b.button, WM_RBUTTONUP, 0, At(5, 5));
-    CHECK(b.control.IsPressed());
+    CHECK(!b.control.IsPressed());
     Pump(20);
     CHECK(Of(b.dialog.Take(), WM_TITLE_RCLICK).empty());
+}
+
+// A press whose capture another window takes (Alt+Tab, a popup) before the
+// release: the control pops up at the loss, and the release is not its own.
+WINE_TEST(CaptureTakenByAnotherWindowEndsThePress) {
+    TestDialog other;  // first, so that the button's dialog comes to the front
+    BitmapButton b;
+    Timeline timeline;
+    timeline.Watch(b.button, Control);
+    timeline.Watch(b.dialog.Get(), Parent);
+    timeline.Watch(other.Get(), Other);
+    const LPARAM toOther = reinterpret_cast<LPARAM>(other.Get());
+    const Step kRight[] = {
+        {Control, WM_RBUTTONDOWN},
+        {Control, WM_CAPTURECHANGED, 0, toOther, kMatchLParam},
+        {Control, WM_RBUTTONUP},  // no WM_TITLE_RCLICK
+        {Control, WM_CONTEXTMENU},
+        {Parent, WM_CONTEXTMENU},
+        {Other, WM_CAPTURECHANGED, 0, 0, kMatchLParam},
+        {Parent, WM_APP},
+        {},
+    };
+    const Step kLeft[] = {
+        {Control, WM_LBUTTONDOWN},
+        {Parent, WM_KILLFOCUS, 0, 0, kOptional},  // where the focus was elsewhere
+        {Control, WM_SETFOCUS, 0, 0, kOptional},
+        {Control, BM_SETSTATE, TRUE, 0, kMatchWParam},
+        {Control, WM_CAPTURECHANGED, 0, toOther, kMatchLParam},
+        {Control, BM_SETSTATE, FALSE, 0, kMatchWParam},  // the system button pops up too
+        {Control, WM_LBUTTONUP},                         // no BN_CLICKED
+        {Other, WM_CAPTURECHANGED, 0, 0, kMatchLParam},
+        {Parent, WM_APP},
+        {},
+    };
+    const struct {
+        UINT down, up;
+        WPARAM held;
+        const Step* expected;
+        const char* action;
+    } kPresses[] = {
+        {WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, kRight, "right press, capture lost, release"},
+        {WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, kLeft, "left press, capture lost, release"},
+    };
+    for (const auto& press : kPresses) {
+        SendMessageA(b.button, press.down, press.held, At(5, 5));
+        CHECK(b.control.IsPressed());
+        SetCapture(other.Get());
+        CHECK(!b.control.IsPressed());
+        Pump(20);
+        CHECK_EQ(kFaceColour, Screen(b.button).At(5, 5));  // repainted at the loss
+        SendMessageA(b.button, press.up, 0, At(5, 5));
+        ReleaseCapture();
+        CHECK_EQ(std::string(), timeline.Differences(press.expected, press.action));
+    }
 }
 
 WINE_TEST(RightClickGoesToTheChosenNotifyTarget) {

@@ -306,6 +306,112 @@ DirectPaint PaintDirect(OwnerDrawnButton& control, UINT itemState, COLORREF back
     return result;
 }
 
+// --- Timeline ---
+
+namespace {
+
+Timeline* recording = nullptr;
+
+bool IsNoise(UINT message) {
+    switch (message) {
+    case WM_PAINT:
+    case WM_NCPAINT:
+    case WM_SYNCPAINT:
+    case WM_ERASEBKGND:
+    case WM_PRINTCLIENT:
+    case WM_DRAWITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_GETICON:
+    case WM_IME_SETCONTEXT:
+    case WM_IME_NOTIFY: return true;
+    }
+    return message >= 0xC000;
+}
+
+bool Matches(const Step& expected, const Step& got) {
+    return expected.who == got.who && expected.message == got.message &&
+           (!(expected.flags & kMatchWParam) || expected.wp == got.wp) &&
+           (!(expected.flags & kMatchLParam) || expected.lp == got.lp);
+}
+
+std::string Listed(const Step& step, bool expected) {
+    static const char* const kNames[] = {"control", "parent", "other"};
+    char wp[24] = "*";
+    char lp[24] = "*";
+    if (!expected || (step.flags & kMatchWParam))
+        std::snprintf(wp, sizeof wp, "%lX", static_cast<unsigned long>(step.wp));
+    if (!expected || (step.flags & kMatchLParam))
+        std::snprintf(lp, sizeof lp, "%lX", static_cast<unsigned long>(step.lp));
+    char text[96];
+    std::snprintf(text, sizeof text, "\n        %-7s %04X wp=%s lp=%s%s", kNames[step.who],
+                  step.message, wp, lp, expected && (step.flags & kOptional) ? " (optional)" : "");
+    return text;
+}
+
+}  // namespace
+
+Timeline::Timeline() {
+    recording = this;
+    const DWORD thread = GetCurrentThreadId();
+    sent = SetWindowsHookExA(WH_CALLWNDPROC, OnSent, nullptr, thread);
+    posted = SetWindowsHookExA(WH_GETMESSAGE, OnPosted, nullptr, thread);
+}
+
+Timeline::~Timeline() {
+    UnhookWindowsHookEx(sent);
+    UnhookWindowsHookEx(posted);
+    recording = nullptr;
+}
+
+void Timeline::Watch(HWND window, Who who) { windows.emplace_back(window, who); }
+
+LRESULT CALLBACK Timeline::OnSent(int code, WPARAM wp, LPARAM lp) {
+    if (code == HC_ACTION && recording) {
+        const auto& sentMessage = *reinterpret_cast<const CWPSTRUCT*>(lp);
+        recording->Record(sentMessage.hwnd, sentMessage.message, sentMessage.wParam,
+                          sentMessage.lParam);
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+LRESULT CALLBACK Timeline::OnPosted(int code, WPARAM wp, LPARAM lp) {
+    if (code == HC_ACTION && wp == PM_REMOVE && recording) {
+        const auto& postedMessage = *reinterpret_cast<const MSG*>(lp);
+        recording->Record(postedMessage.hwnd, postedMessage.message, postedMessage.wParam,
+                          postedMessage.lParam);
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+void Timeline::Record(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    if (IsNoise(message)) return;
+    for (const auto& [watched, who] : windows)
+        if (watched == window) entries.push_back({who, message, wp, lp, 0});
+}
+
+std::string Timeline::Differences(const Step* expected, const std::string& action) {
+    for (const auto& [window, who] : windows)
+        if (who == Parent) SendMessageA(window, WM_APP, 0, 0);
+    harness::Pump(20);
+    std::vector<Step> got;
+    got.swap(entries);
+    size_t next = 0;
+    bool same = true;
+    for (const Step* step = expected; same && step->message; ++step) {
+        if (next < got.size() && Matches(*step, got[next]))
+            ++next;
+        else
+            same = (step->flags & kOptional) != 0;
+    }
+    if (same && next == got.size()) return std::string();
+    std::string report = action + ": the messages differ\n      expected:";
+    for (const Step* step = expected; step->message; ++step) report += Listed(*step, true);
+    report += "\n      recorded:";
+    for (const Step& step : got) report += Listed(step, false);
+    return report;
+}
+
 // --- MenuDriver ---
 
 namespace {

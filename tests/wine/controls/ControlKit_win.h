@@ -2,8 +2,9 @@
 // button children and routes WM_DRAWITEM to the control objects by window
 // as the panel does, a record of the notifications it receives, pixel
 // snapshots of painted controls, a direct paint into a test-owned device
-// context that checks the context is left as it was, and a driver that
-// works a popup menu's modal loop from another thread.
+// context that checks the context is left as it was, a driver that works a
+// popup menu's modal loop from another thread, and a timeline of messages
+// to compare with a table of expected ones.
 #pragma once
 
 #include <windows.h>
@@ -124,6 +125,57 @@ private:
     HANDLE thread = nullptr;
     volatile bool sawMenu = false;
     RECT menuRect{};
+};
+
+// --- Message sequences ---
+
+// The part a window plays in a control's timeline.
+enum Who { Control, Parent, Other };
+
+// What of an expected step must match besides window and message; an
+// optional step may be missing (platform-dependent messages).
+enum : unsigned { kMatchWParam = 1, kMatchLParam = 2, kOptional = 4 };
+
+// A table of steps ends in {}, a step without a message.
+struct Step {
+    constexpr Step() = default;
+    constexpr Step(Who w, UINT m, WPARAM wParam = 0, LPARAM lParam = 0, unsigned f = 0)
+        : who(w), message(m), wp(wParam), lp(lParam), flags(f) {}
+    Who who = Control;
+    UINT message = 0;
+    WPARAM wp = 0;
+    LPARAM lp = 0;
+    unsigned flags = 0;
+};
+
+// One timeline of the messages sent or posted to the windows it watches,
+// recorded by this thread's hooks, so that what the system sends (such as
+// WM_CAPTURECHANGED) is there too. Painting, WM_GETICON, input-method and
+// registered messages are noise and left out. One timeline at a time.
+class Timeline {
+public:
+    Timeline();
+    ~Timeline();
+    Timeline(const Timeline&) = delete;
+    Timeline& operator=(const Timeline&) = delete;
+
+    void Watch(HWND window, Who who);
+    void Flush() { entries.clear(); }
+    // Sends WM_APP to the Parent as a marker, pumps, and compares what was
+    // recorded since the last flush with `expected` (ending in {}, the
+    // marker its last step). Empty when they match; otherwise the action and
+    // both lists. Flushes.
+    std::string Differences(const Step* expected, const std::string& action);
+
+private:
+    static LRESULT CALLBACK OnSent(int code, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK OnPosted(int code, WPARAM wp, LPARAM lp);
+    void Record(HWND window, UINT message, WPARAM wp, LPARAM lp);
+
+    std::vector<std::pair<HWND, Who>> windows;
+    std::vector<Step> entries;
+    HHOOK sent = nullptr;
+    HHOOK posted = nullptr;
 };
 
 // Client coordinates packed for mouse messages.
