@@ -35,9 +35,11 @@ list(REMOVE_ITEM module_win ${controls_win})
 add_library(ortolan_controls STATIC ${controls_win})
 target_link_libraries(ortolan_controls PUBLIC ortolan_core ortolan_win)
 
-# The module.
+# The module. Its title and credit line carry the project's version.
+configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/generated/res/version.h)
 add_library(ortolan MODULE ${module_win} ${CMAKE_SOURCE_DIR}/res/ortolan.rc
             ${CMAKE_SOURCE_DIR}/plugin/ortolan.def)
+target_include_directories(ortolan PRIVATE ${CMAKE_BINARY_DIR}/generated)
 set_target_properties(ortolan PROPERTIES PREFIX "" OUTPUT_NAME ortolan SUFFIX ".tsx")
 add_dependencies(ortolan tsxapi_import_lib)
 target_link_libraries(ortolan PRIVATE ortolan_controls ortolan_core ${tsxapi_import}

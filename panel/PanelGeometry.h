@@ -16,6 +16,15 @@ struct PixelPoint {
 PixelPoint CentredOrigin(const PixelRect& viewClient, const PixelRect& viewWindow,
                          const PixelRect& panel);
 
+// The title strip's three buttons, placed once the window exists: 11 x 11
+// pixels each, one pixel below the top edge, "reduce to the title strip" at
+// the left end, "reduce to the field rows" and then "hide" at the right end
+// of a client area `clientWidth` wide.
+struct TitleButtonRects {
+    PixelRect rollTitle, rollFields, hide;
+};
+TitleButtonRects TitleStripButtons(int clientWidth);
+
 // The dialog base units the panel's template was laid out for: Windows'
 // "MS Sans Serif" 8 at 96 dpi. The box picture is drawn for this layout;
 // under any other, the anchor buttons are moved onto its marks.
