@@ -16,10 +16,11 @@ struct PixelPoint {
 PixelPoint CentredOrigin(const PixelRect& viewClient, const PixelRect& viewWindow,
                          const PixelRect& panel);
 
-// The title strip's three buttons, placed once the window exists: 11 x 11
-// pixels each, one pixel below the top edge, "reduce to the title strip" at
-// the left end, "reduce to the field rows" and then "hide" at the right end
-// of a client area `clientWidth` wide.
+// The title strip's three buttons in a client area `clientWidth` wide, each
+// 11 x 11 pixels between the frame's top line and the line under the strip:
+// "reduce to the title strip" a pixel in from the left frame line, "hide" a
+// pixel in from the right one and "reduce to the field rows" a pixel to its
+// left. The template's places for them are only placeholders.
 struct TitleButtonRects {
     PixelRect rollTitle, rollFields, hide;
 };
