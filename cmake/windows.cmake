@@ -42,9 +42,11 @@ foreach(flavour "" "_counted")
 endforeach()
 target_compile_definitions(ortolan_win_counted PUBLIC ORTOLAN_COUNT_GDI_OBJECTS)
 
-# The module.
+# The module. Its title and credit line carry the project's version.
+configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/generated/res/version.h)
 add_library(ortolan MODULE ${module_win} ${CMAKE_SOURCE_DIR}/res/ortolan.rc
             ${CMAKE_SOURCE_DIR}/plugin/ortolan.def)
+target_include_directories(ortolan PRIVATE ${CMAKE_BINARY_DIR}/generated)
 set_target_properties(ortolan PROPERTIES PREFIX "" OUTPUT_NAME ortolan SUFFIX ".tsx")
 add_dependencies(ortolan tsxapi_import_lib)
 target_link_libraries(ortolan PRIVATE ortolan_controls ortolan_core ${tsxapi_import}

@@ -28,7 +28,7 @@ private:
 }  // namespace
 
 void TransformPanel::MoveAxesToAnchor(int anchor) {
-    ExchangeToMembers();
+    exchange.ToMembers();
     void* object = tsxGetCurrentSelection();
     if (!object) return;
     const AnchorKind kind = KindOfAnchor(anchor);
@@ -56,7 +56,7 @@ void TransformPanel::CopyObject() {
 
 // Showing the axes toggles them once, hiding twice.
 void TransformPanel::ToggleAxes(int toggles) {
-    ExchangeToMembers();
+    exchange.ToMembers();
     if (!tsxGetCurrentSelection()) return;
     for (int i = 0; i < toggles; ++i) tsxCurrobjToggleAxes();
     tsxSelectUp();
@@ -65,7 +65,7 @@ void TransformPanel::ToggleAxes(int toggles) {
 }
 
 void TransformPanel::ApplyUnit() {
-    ExchangeToMembers();
+    exchange.ToMembers();
     // The host is never handed a null object, here as in every command.
     void* object = tsxGetCurrentSelection();
     if (!object) return;
@@ -80,11 +80,11 @@ void TransformPanel::ApplyUnit() {
     tsxGNodeSetLocation(object, &location);
     tsxSceneRefresh();
     tsxSceneSetChanged(1);
-    ExchangeToFields();
+    exchange.ToFields();
 }
 
 void TransformPanel::ApplyCoordinates() {
-    ExchangeToMembers();
+    exchange.ToMembers();
     if (coordsButton.GetSelection() == 1) coordsButton.SetButtonState(true);
     tsxSceneRefresh();
     tsxSceneSetChanged(1);
@@ -116,5 +116,5 @@ void TransformPanel::ReadPointSelection() {
             tsxPolyhGetUserSelectedFaces(tsxGetCurrentSelection(), static_cast<int*>(list.Get()));
     }
     tsxGNodeGetSize(object, &size);
-    ExchangeToFields();
+    exchange.ToFields();
 }

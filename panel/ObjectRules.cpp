@@ -1,5 +1,6 @@
 #include "panel/ObjectRules.h"
 
+#include <cassert>
 #include <cmath>
 
 namespace {
@@ -8,28 +9,42 @@ namespace {
 enum Source : char { Min = 'n', Max = 'x', Axes = 'a', Centre = 'c' };
 
 struct Anchor {
+    int id;
     Source x, y, z;
 };
 
 // X points toward the viewer, Y to the right, Z up: the minimum of an axis
-// is its back, left or bottom side.
-const Anchor kAnchors[] = {
-    {Min, Min, Max},           // 3030 cube, top back left
-    {Min, Max, Max},           // 3031 top back right
-    {Max, Min, Max},           // 3032 top front left
-    {Max, Max, Max},           // 3033 top front right
-    {Min, Min, Min},           // 3034 bottom back left
-    {Min, Max, Min},           // 3035 bottom back right
-    {Max, Min, Min},           // 3036 bottom front left
-    {Max, Max, Min},           // 3037 bottom front right
-    {Axes, Axes, Max},         // 3038 top face
-    {Min, Axes, Axes},         // 3039 back face
-    {Axes, Max, Axes},         // 3040 right face
-    {Axes, Min, Axes},         // 3041 left face
-    {Max, Axes, Axes},         // 3042 front face
-    {Axes, Axes, Min},         // 3043 bottom face
-    {Centre, Centre, Centre},  // 3044 centre
+// is its back, left or bottom side. In the order of the buttons' ids.
+constexpr Anchor kAnchors[] = {
+    {IDC_ANCHOR_TOP_BACK_LEFT, Min, Min, Max},
+    {IDC_ANCHOR_TOP_BACK_RIGHT, Min, Max, Max},
+    {IDC_ANCHOR_TOP_FRONT_LEFT, Max, Min, Max},
+    {IDC_ANCHOR_TOP_FRONT_RIGHT, Max, Max, Max},
+    {IDC_ANCHOR_BOTTOM_BACK_LEFT, Min, Min, Min},
+    {IDC_ANCHOR_BOTTOM_BACK_RIGHT, Min, Max, Min},
+    {IDC_ANCHOR_BOTTOM_FRONT_LEFT, Max, Min, Min},
+    {IDC_ANCHOR_BOTTOM_FRONT_RIGHT, Max, Max, Min},
+    {IDC_ANCHOR_TOP, Axes, Axes, Max},
+    {IDC_ANCHOR_BACK, Min, Axes, Axes},
+    {IDC_ANCHOR_RIGHT, Axes, Max, Axes},
+    {IDC_ANCHOR_LEFT, Axes, Min, Axes},
+    {IDC_ANCHOR_FRONT, Max, Axes, Axes},
+    {IDC_ANCHOR_BOTTOM, Axes, Axes, Min},
+    {IDC_ANCHOR_CENTRE, Centre, Centre, Centre},
 };
+
+constexpr bool InOrderOfIds() {
+    int id = IDC_ANCHOR_FIRST;
+    for (const Anchor& anchor : kAnchors)
+        if (anchor.id != id++) return false;
+    return id == IDC_ANCHOR_LAST + 1;
+}
+static_assert(InOrderOfIds());
+
+const Anchor& AnchorOf(int id) {
+    assert(id >= IDC_ANCHOR_FIRST && id <= IDC_ANCHOR_LAST);
+    return kAnchors[id - IDC_ANCHOR_FIRST];
+}
 
 // Double to float, rounding as IEEE does: at or past the point where the
 // rounding goes to infinity (the largest float plus half its last step), the
@@ -59,13 +74,14 @@ float Coordinate(Source source, float min, float max, float axes, float size) {
 }  // namespace
 
 AnchorKind KindOfAnchor(int id) {
-    if (id >= 3030 && id <= 3037) return AnchorKind::Corner;
-    if (id == 3044) return AnchorKind::Centre;
-    return AnchorKind::Face;
+    const Anchor& a = AnchorOf(id);
+    if (a.x == Source::Centre) return AnchorKind::Centre;
+    if (a.x == Source::Axes || a.y == Source::Axes || a.z == Source::Axes) return AnchorKind::Face;
+    return AnchorKind::Corner;
 }
 
 Vector3 AnchorPoint(int id, const BBox& box, const Vector3& axesPosition, const Vector3& size) {
-    const Anchor& a = kAnchors[id - kFirstAnchor];
+    const Anchor& a = AnchorOf(id);
     return {Coordinate(a.x, box.min.x, box.max.x, axesPosition.x, size.x),
             Coordinate(a.y, box.min.y, box.max.y, axesPosition.y, size.y),
             Coordinate(a.z, box.min.z, box.max.z, axesPosition.z, size.z)};

@@ -4,13 +4,11 @@
 #pragma once
 
 #include "api/host_records.h"
-
-constexpr int kFirstAnchor = 3030;
-constexpr int kLastAnchor = 3044;
+#include "res/resource.h"
 
 enum class AnchorKind { Corner, Face, Centre };
 
-// Kind of anchor button `id` (kFirstAnchor .. kLastAnchor): corners take
+// Kind of anchor button `id` (IDC_ANCHOR_FIRST .. IDC_ANCHOR_LAST): corners take
 // every coordinate from the box, faces keep two coordinates of the current
 // axes position, the centre adds half the host's size to the box's minimum.
 AnchorKind KindOfAnchor(int id);

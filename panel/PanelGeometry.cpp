@@ -6,6 +6,13 @@ PixelPoint CentredOrigin(const PixelRect& viewClient, const PixelRect& viewWindo
             viewClient.bottom / 2 + viewWindow.top - panel.bottom / 2};
 }
 
+TitleButtonRects TitleStripButtons(int clientWidth) {
+    constexpr int kSide = 11;
+    constexpr int kTop = 1;
+    const auto at = [](int left) { return PixelRect{left, kTop, left + kSide, kTop + kSide}; };
+    return {at(1), at(clientWidth - 24), at(clientWidth - 12)};
+}
+
 PixelPoint RadioCircleCentre(int buttonHeight, int dpi) {
     const int cell = 12 * dpi / 96 + 1;
     return {cell / 2, (buttonHeight - cell) / 2 + cell / 2};

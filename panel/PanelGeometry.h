@@ -16,6 +16,16 @@ struct PixelPoint {
 PixelPoint CentredOrigin(const PixelRect& viewClient, const PixelRect& viewWindow,
                          const PixelRect& panel);
 
+// The title strip's three buttons in a client area `clientWidth` wide, each
+// 11 x 11 pixels between the frame's top line and the line under the strip:
+// "reduce to the title strip" a pixel in from the left frame line, "hide" a
+// pixel in from the right one and "reduce to the field rows" a pixel to its
+// left. The template's places for them are only placeholders.
+struct TitleButtonRects {
+    PixelRect rollTitle, rollFields, hide;
+};
+TitleButtonRects TitleStripButtons(int clientWidth);
+
 // The dialog base units the panel's template was laid out for: Windows'
 // "MS Sans Serif" 8 at 96 dpi. The box picture is drawn for this layout;
 // under any other, the anchor buttons are moved onto its marks.

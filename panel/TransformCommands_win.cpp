@@ -9,19 +9,21 @@
 
 #include "api/tsxapi.h"
 #include "controls/NumberText.h"
+#include "panel/FieldTable.h"
 #include "panel/ObjectRules.h"
 #include "panel/TransformPanel_win.h"
 #include "res/resource.h"
 #include "win/WindowText_win.h"
 
-void TransformPanel::ReadObject() {
-    ExchangeToMembers();
+bool TransformPanel::ReadObject() {
+    exchange.ToMembers();
     void* object = tsxGetCurrentSelection();
-    if (!object) return;
+    if (!object) return false;
     tsxGNodeGetSize(object, &size);
     tsxGNodeGetLocation(object, &location);
     tsxGNodeGetRotation(object, &rotation);
-    ExchangeToFields();
+    exchange.ToFields();
+    return true;
 }
 
 void TransformPanel::ReadRow(int button) {
@@ -38,11 +40,11 @@ void TransformPanel::ReadRow(int button) {
         tsxGNodeGetSize(object, &size);
         break;
     }
-    ExchangeToFields();
+    exchange.ToFields();
 }
 
 void TransformPanel::ApplyLocation() {
-    ExchangeToMembers();
+    exchange.ToMembers();
     void* object = tsxGetCurrentSelection();
     if (!object || !AllFinite(location)) return;
     if (axisMode == 0) {
@@ -58,7 +60,7 @@ void TransformPanel::ApplyLocation() {
 }
 
 void TransformPanel::ApplyRotation() {
-    ExchangeToMembers();
+    exchange.ToMembers();
     void* object = tsxGetCurrentSelection();
     if (!object || !AllFinite(rotation)) return;
     if (axisMode == 0) {
@@ -77,21 +79,22 @@ void TransformPanel::ApplyRotation() {
 }
 
 void TransformPanel::ApplySize() {
-    ExchangeToMembers();
+    exchange.ToMembers();
     if (!tsxGetCurrentSelection() || !AllFinite(size)) return;
     tsxGNodeSetSize(tsxGetCurrentSelection(), &size);
     tsxSceneRefresh();
     tsxSceneSetChanged(1);
 }
 
+// The three spins of a row share their range; the one read last is kept.
 void TransformPanel::SetRowStep(int stepField) {
+    const Row row = RowOfStepField(stepField).row;
     const std::string text = WindowText(GetDlgItem(hwnd, stepField));
-    const int firstField = stepField == IDC_LOCATION_STEP   ? IDC_LOCATION_X
-                           : stepField == IDC_ROTATION_STEP ? IDC_ROTATION_X
-                                                            : IDC_SIZE_X;
     double minimum = 0.0, maximum = 0.0, step = 0.0;
-    for (int i = 0; i < 3; ++i) Spin(firstField + 2 * i).GetRange(minimum, maximum, step);
+    for (int i = 0; i < kValueFieldCount; ++i)
+        if (kValueFields[i].row == row) spins[i].GetRange(minimum, maximum, step);
     const double newStep = AtofDecimal(text.c_str());
     if (newStep == 0.0) return;
-    for (int i = 0; i < 3; ++i) Spin(firstField + 2 * i).SetRange(minimum, maximum, newStep);
+    for (int i = 0; i < kValueFieldCount; ++i)
+        if (kValueFields[i].row == row) spins[i].SetRange(minimum, maximum, newStep);
 }

@@ -7,6 +7,7 @@
 #include "panel/PanelGeometry.h"
 #include "res/box_marks.h"
 #include "res/resource.h"
+#include "res/version.h"
 #include "win/Gdi_win.h"
 
 namespace {
@@ -29,7 +30,7 @@ void Line(HDC dc, COLORREF colour, std::initializer_list<POINT> points) {
 
 }  // namespace
 
-TransformPanel::TransformPanel(PanelNotifier* notifier) : notifier(notifier) {}
+TransformPanel::TransformPanel(PanelNotifier*) {}
 
 bool TransformPanel::OpenPanel() {
     mainView.Attach(tsxGetMainViewHwnd());
@@ -128,10 +129,8 @@ void TransformPanel::AttachControls() {
     rollFieldsButton.Attach(GetDlgItem(hwnd, IDC_ROLL_FIELDS));
     rollTitleButton.Attach(GetDlgItem(hwnd, IDC_ROLL_TITLE));
     hideButton.Attach(GetDlgItem(hwnd, IDC_HIDE));
-    for (FloatSpin& spin : spins) {
-        const int id = IDC_LOCATION_X_SPIN + 2 * static_cast<int>(&spin - spins);
-        spin.Attach(GetDlgItem(hwnd, id));
-    }
+    for (int i = 0; i < kValueFieldCount; ++i)
+        spins[i].Attach(GetDlgItem(hwnd, kValueFields[i].spin));
     showAxesButton.Attach(GetDlgItem(hwnd, IDC_SHOW_AXES));
     hideAxesButton.Attach(GetDlgItem(hwnd, IDC_HIDE_AXES));
     unitButton.Attach(GetDlgItem(hwnd, IDC_UNIT));
@@ -153,8 +152,8 @@ bool TransformPanel::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 INT_PTR TransformPanel::OnInitDialog() {
     AttachControls();
-    BindFields();
-    ExchangeToFields();
+    exchange.Bind(hwnd);
+    exchange.ToFields();
 
     const int x = ThePanelApp().GetProfileInt(kProfileSection, "PanelX", kDefaultPanelX);
     const int y = ThePanelApp().GetProfileInt(kProfileSection, "PanelY", kDefaultPanelY);
@@ -173,58 +172,51 @@ INT_PTR TransformPanel::OnInitDialog() {
         t.button->SetPressedBitmap(LoadBitmapA(ModuleInstance(), MAKEINTRESOURCEA(t.pressed)));
         t.button->SetShowBorder(false);
     }
-
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    const int w = client.right;
-    const UINT place = SWP_NOZORDER | SWP_NOACTIVATE;
-    SetWindowPos(GetDlgItem(hwnd, IDC_HIDE), nullptr, w - 12, 1, 11, 11, place);
-    SetWindowPos(GetDlgItem(hwnd, IDC_ROLL_FIELDS), nullptr, w - 24, 1, 11, 11, place);
-    SetWindowPos(GetDlgItem(hwnd, IDC_ROLL_TITLE), nullptr, 1, 1, 11, 11, place);
-    for (int id : {IDC_HIDE, IDC_ROLL_FIELDS, IDC_ROLL_TITLE})
-        InvalidateRect(GetDlgItem(hwnd, id), nullptr, TRUE);
+    PlaceTitleButtons();
     FitLayoutToPicture();
 
     rolledUp = false;
-    title = "Ortolan 1.4";
-
-    // The spins take their steps with their ranges below: the step fields'
-    // change notifications would only set them on a range about to go.
-    writingFields = true;
-    SetDlgItemTextA(hwnd, IDC_LOCATION_STEP, "0.100");
-    SetDlgItemTextA(hwnd, IDC_ROTATION_STEP, "1.00");
-    SetDlgItemTextA(hwnd, IDC_SIZE_STEP, "0.100");
-    writingFields = false;
-
-    struct RowRange {
-        int firstField, precision;
-        double minimum, maximum, step;
-    };
-    static const RowRange kRows[] = {
-        {IDC_LOCATION_X, 3, -10000.0, 10000.0, 0.1},
-        {IDC_ROTATION_X, 2, -180.0, 180.0, 1.0},
-        {IDC_SIZE_X, 3, 0.001, 1000.0, 0.1},
-    };
-    for (const RowRange& row : kRows) {
-        for (int i = 0; i < 3; ++i) {
-            FloatSpin& spin = Spin(row.firstField + 2 * i);
-            spin.SetPrecision(row.precision);
-            spin.SetTrimZeros(0);
-            spin.SetRange(row.minimum, row.maximum, row.step);
-        }
-    }
+    title = ORTOLAN_TITLE;
+    SetUpRows();
 
     showAxesButton.SetImage(ModuleInstance(), IDB_SHOW_AXES, RGB(255, 0, 255));
     hideAxesButton.SetImage(ModuleInstance(), IDB_HIDE_AXES, RGB(255, 0, 255));
 
-    ExchangeToMembers();
-    void* object = tsxGetCurrentSelection();
-    if (!object) return FALSE;
-    tsxGNodeGetSize(object, &size);
-    tsxGNodeGetLocation(object, &location);
-    tsxGNodeGetRotation(object, &rotation);
-    ExchangeToFields();
-    return TRUE;
+    // With nothing selected the dialog manager sets no default focus.
+    return ReadObject() ? TRUE : FALSE;
+}
+
+void TransformPanel::PlaceTitleButtons() {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    const TitleButtonRects at = TitleStripButtons(client.right);
+    const struct {
+        TitleButton& button;
+        PixelRect rect;
+    } places[] = {{hideButton, at.hide}, {rollFieldsButton, at.rollFields},
+                  {rollTitleButton, at.rollTitle}};
+    for (const auto& p : places)
+        SetWindowPos(p.button.Window(), nullptr, p.rect.left, p.rect.top,
+                     p.rect.right - p.rect.left, p.rect.bottom - p.rect.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const auto& p : places) InvalidateRect(p.button.Window(), nullptr, TRUE);
+}
+
+// The step fields' texts and the spins' digits, ranges and steps.
+void TransformPanel::SetUpRows() {
+    {
+        // The spins take their steps with their ranges below: the step
+        // fields' change notifications would only set them on a range about
+        // to go.
+        FieldExchange::OwnWrites quiet(exchange);
+        for (const RowSettings& row : kRows) SetDlgItemTextA(hwnd, row.stepField, row.stepText);
+    }
+    for (int i = 0; i < kValueFieldCount; ++i) {
+        const RowSettings& row = SettingsOf(kValueFields[i].row);
+        spins[i].SetPrecision(row.precision);
+        spins[i].SetTrimZeros(0);
+        spins[i].SetRange(row.minimum, row.maximum, row.step);
+    }
 }
 
 LRESULT TransformPanel::OnNotify(const NMHDR& header) {
@@ -237,8 +229,8 @@ LRESULT TransformPanel::OnNotify(const NMHDR& header) {
 
 void TransformPanel::OnCommand(int id, int code) {
     if (code == EN_CHANGE) {
-        FieldChanged(id);  // the exchange's own writes too: the texts changed
-        if (writingFields) return;
+        exchange.FieldChanged(id);  // the exchange's own writes too: the texts changed
+        if (exchange.WritingFields()) return;
         switch (id) {
         case IDC_LOCATION_X:
         case IDC_LOCATION_Y:
@@ -264,7 +256,7 @@ void TransformPanel::OnCommand(int id, int code) {
         return;
     }
     if (code != BN_CLICKED) return;
-    if (id >= kFirstAnchor && id <= kLastAnchor) {
+    if (id >= IDC_ANCHOR_FIRST && id <= IDC_ANCHOR_LAST) {
         MoveAxesToAnchor(id);
         return;
     }

@@ -11,6 +11,8 @@
 #include "controls/ImageButton_win.h"
 #include "controls/MenuButton_win.h"
 #include "controls/TitleButton_win.h"
+#include "panel/FieldExchange_win.h"
+#include "panel/FieldTable.h"
 #include "panel/PanelListener.h"
 
 class PanelNotifier;
@@ -33,6 +35,9 @@ private:
 
 class TransformPanel : public PanelListener {
 public:
+    // The panel keeps no pointer to the notifier that registered it: the
+    // entry layer destroys that notifier at deactivation while the panel
+    // lives on, and every host event brings its notifier along.
     explicit TransformPanel(PanelNotifier* notifier);
     TransformPanel(const TransformPanel&) = delete;
     TransformPanel& operator=(const TransformPanel&) = delete;
@@ -50,6 +55,8 @@ private:
     INT_PTR OnMessage(UINT message, WPARAM wp, LPARAM lp);
     INT_PTR OnInitDialog();
     void AttachControls();
+    void PlaceTitleButtons();
+    void SetUpRows();
     void OnPaint();
     void OnCommand(int id, int code);
     LRESULT OnNotify(const NMHDR& header);
@@ -59,18 +66,8 @@ private:
     void Hide();
     void CentreOverMainView();
 
-    // Data exchange between the nine value fields, the "axis" box and the
-    // members (PanelExchange_win.cpp).
-    void BindFields();
-    bool ExchangeToMembers();
-    void ExchangeToFields();
-    const std::string& FieldText(int index);
-    void FieldChanged(int id);
-    void WriteField(int index, const std::string& text);
-    void PromptForNumber(int id);
-
     // Transform editing (TransformCommands_win.cpp).
-    void ReadObject();
+    bool ReadObject();  // false when nothing is selected
     void ReadRow(int button);
     void ApplyLocation();
     void ApplyRotation();
@@ -84,44 +81,27 @@ private:
     void ApplyUnit();
     void ApplyCoordinates();
     void ReadPointSelection();
-    FloatSpin& Spin(int fieldId) { return spins[(fieldId - 3009) / 2]; }
 
     HWND hwnd = nullptr;
-    PanelNotifier* notifier;
     bool rolledUp = false;
-    TitleButton rollFieldsButton;  // 3006
-    TitleButton rollTitleButton;   // 3007
-    TitleButton hideButton;        // 3008
+    TitleButton rollFieldsButton;  // IDC_ROLL_FIELDS
+    TitleButton rollTitleButton;   // IDC_ROLL_TITLE
+    TitleButton hideButton;        // IDC_HIDE
     std::string title;
     WindowRef mainView;
     int savedHeight = 0;
-    int fieldRowsHeight = 0;  // reduction by 3006: the rows without the picture
-    FloatSpin spins[9];  // 3010 .. 3026, one beside each value field
+    int fieldRowsHeight = 0;  // reduction by IDC_ROLL_FIELDS: the rows without the picture
+    FloatSpin spins[kValueFieldCount];  // one beside each value field, in table order
     Vector3 location{};
     Vector3 size{};
     Vector3 rotation{};
     Vector3 axesPosition{};
     Vector3 anchorSize{};
     int axisMode = 0;
-    ImageButton showAxesButton;  // 3050
-    ImageButton hideAxesButton;  // 3051
-    MenuButton unitButton;       // 3057
+    ImageButton showAxesButton;  // IDC_SHOW_AXES
+    ImageButton hideAxesButton;  // IDC_HIDE_AXES
+    MenuButton unitButton;       // IDC_UNIT
     Axes axesScratch{};
-    MenuButton coordsButton;  // 3058
-
-    // The nine value fields as last read, in exchange order. Every keystroke
-    // exchanges all nine, and reading a field is a message through the
-    // subclass that its up-down control keeps on it (a server round trip per
-    // link under Wine). A field reports every change of its text with
-    // EN_CHANGE, typed or set, so it is read again only after it has.
-    struct Field {
-        HWND window = nullptr;
-        std::string text;
-        bool stale = true;
-    };
-    Field fields[9];
-    HWND axisBox = nullptr;  // 3049
-
-    bool writingFields = false;  // change notifications are the exchange's own
-    bool prompting = false;      // the number prompt is open
+    MenuButton coordsButton;  // IDC_COORDS
+    FieldExchange exchange{location, rotation, size, axisMode};
 };

@@ -5,6 +5,8 @@
 // the one the template was made for. Portable: no windows.h.
 #pragma once
 
+#include "res/resource.h"
+
 namespace box {
 
 constexpr int kPictureWidth = 301;
@@ -31,21 +33,21 @@ struct Mark {
 //     centred, so its centre is pixel (6, 6) of the button.
 // So mark = (MulDiv(u, 6, 4) + 6 - 10 + 9, MulDiv(v, 13, 8) + 6 - 124 - 1).
 constexpr Mark kMarks[] = {
-    {3030, 29, 88, 49, 24},     // cube, top back left
-    {3031, 65, 94, 103, 34},    // cube, top back right
-    {3032, 10, 105, 20, 52},    // cube, top front left
-    {3033, 50, 112, 80, 63},    // cube, top front right
-    {3034, 30, 121, 50, 78},    // cube, bottom back left
-    {3035, 67, 127, 106, 87},   // cube, bottom back right
-    {3036, 12, 140, 23, 109},   // cube, bottom front left
-    {3037, 50, 148, 80, 122},   // cube, bottom front right
-    {3038, 159, 87, 244, 22},   // cross, top end (Z)
-    {3039, 168, 98, 257, 40},   // cross, back end (X)
-    {3040, 185, 118, 283, 73},  // cross, right end (Y)
-    {3041, 126, 107, 194, 55},  // cross, left end (Y)
-    {3042, 147, 128, 226, 89},  // cross, front end (X)
-    {3043, 155, 141, 238, 110}, // cross, bottom end (Z)
-    {3044, 157, 113, 241, 65},  // cross, crossing point
+    {IDC_ANCHOR_TOP_BACK_LEFT, 29, 88, 49, 24},         // cube
+    {IDC_ANCHOR_TOP_BACK_RIGHT, 65, 94, 103, 34},       // cube
+    {IDC_ANCHOR_TOP_FRONT_LEFT, 10, 105, 20, 52},       // cube
+    {IDC_ANCHOR_TOP_FRONT_RIGHT, 50, 112, 80, 63},      // cube
+    {IDC_ANCHOR_BOTTOM_BACK_LEFT, 30, 121, 50, 78},     // cube
+    {IDC_ANCHOR_BOTTOM_BACK_RIGHT, 67, 127, 106, 87},   // cube
+    {IDC_ANCHOR_BOTTOM_FRONT_LEFT, 12, 140, 23, 109},   // cube
+    {IDC_ANCHOR_BOTTOM_FRONT_RIGHT, 50, 148, 80, 122},  // cube
+    {IDC_ANCHOR_TOP, 159, 87, 244, 22},                 // cross, Z
+    {IDC_ANCHOR_BACK, 168, 98, 257, 40},                // cross, X
+    {IDC_ANCHOR_RIGHT, 185, 118, 283, 73},              // cross, Y
+    {IDC_ANCHOR_LEFT, 126, 107, 194, 55},               // cross, Y
+    {IDC_ANCHOR_FRONT, 147, 128, 226, 89},              // cross, X
+    {IDC_ANCHOR_BOTTOM, 155, 141, 238, 110},            // cross, Z
+    {IDC_ANCHOR_CENTRE, 157, 113, 241, 65},             // cross, crossing point
 };
 
 }  // namespace box

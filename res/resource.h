@@ -44,8 +44,26 @@
 #define IDC_LOCATION_STEP 3027
 #define IDC_ROTATION_STEP 3028
 #define IDC_SIZE_STEP 3029
-#define IDC_ANCHOR_FIRST 3030
-#define IDC_ANCHOR_LAST 3044
+// The pivot anchors on the box picture: X toward the viewer, Y to the right,
+// Z up. Corners of the cube, then the ends of the cross (a face's plane),
+// then its crossing point (the centre).
+#define IDC_ANCHOR_TOP_BACK_LEFT 3030
+#define IDC_ANCHOR_TOP_BACK_RIGHT 3031
+#define IDC_ANCHOR_TOP_FRONT_LEFT 3032
+#define IDC_ANCHOR_TOP_FRONT_RIGHT 3033
+#define IDC_ANCHOR_BOTTOM_BACK_LEFT 3034
+#define IDC_ANCHOR_BOTTOM_BACK_RIGHT 3035
+#define IDC_ANCHOR_BOTTOM_FRONT_LEFT 3036
+#define IDC_ANCHOR_BOTTOM_FRONT_RIGHT 3037
+#define IDC_ANCHOR_TOP 3038
+#define IDC_ANCHOR_BACK 3039
+#define IDC_ANCHOR_RIGHT 3040
+#define IDC_ANCHOR_LEFT 3041
+#define IDC_ANCHOR_FRONT 3042
+#define IDC_ANCHOR_BOTTOM 3043
+#define IDC_ANCHOR_CENTRE 3044
+#define IDC_ANCHOR_FIRST IDC_ANCHOR_TOP_BACK_LEFT
+#define IDC_ANCHOR_LAST IDC_ANCHOR_CENTRE
 #define IDC_READ_LOCATION 3045
 #define IDC_READ_ROTATION 3046
 #define IDC_READ_SIZE 3047

@@ -128,13 +128,23 @@ TEST(BitmapFiles, CommittedFilesAreWhatTheGeneratorDraws) {
 }
 
 TEST(BitmapFiles, ResourceScriptNamesEveryFileUnderItsId) {
+    // The script names each bitmap by its IDB_ name of resource.h.
+    std::ifstream header(std::string(ORTOLAN_SOURCE_DIR) + "/res/resource.h");
+    const std::regex define(R"(^#define\s+(IDB_\w+)\s+(\d+)\s*$)");
+    std::map<std::string, int> ids;
+    for (std::string text; std::getline(header, text);) {
+        std::smatch m;
+        if (std::regex_match(text, m, define)) ids[m[1]] = std::stoi(m[2]);
+    }
     std::ifstream in(std::string(ORTOLAN_SOURCE_DIR) + "/res/bitmaps.rc");
-    const std::regex line(R"(^\s*(\d+)\s+BITMAP\s+"bitmaps/([^"]+)\"\s*$)");
+    const std::regex line(R"(^\s*(\w+)\s+BITMAP\s+"bitmaps/([^"]+)\"\s*$)");
     std::map<int, std::string> listed;
     for (std::string text; std::getline(in, text);) {
         std::smatch m;
         if (std::regex_match(text, m, line)) {
-            EXPECT_TRUE(listed.emplace(std::stoi(m[1]), m[2]).second) << text;
+            const auto id = ids.find(m[1]);
+            ASSERT_NE(ids.end(), id) << text;
+            EXPECT_TRUE(listed.emplace(id->second, m[2]).second) << text;
         }
     }
     ASSERT_EQ(bitmaps::Resources().size(), listed.size());

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 
@@ -112,6 +113,10 @@ TEST_F(BuiltModuleTest, CarriesThePanelTemplateAndTheCreditLine) {
     std::string credit;
     for (char c : std::string("Ortolan " ORTOLAN_VERSION " - ")) credit += {c, '\0'};
     EXPECT_NE(std::string::npos, std::string(strings.begin(), strings.end()).find(credit));
+    // The panel's title, a string of the code, carries the same version.
+    std::ifstream file(kBuild + "/ortolan.tsx", std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    EXPECT_NE(std::string::npos, bytes.find(std::string("Ortolan " ORTOLAN_VERSION) + '\0'));
 #endif
 }
 

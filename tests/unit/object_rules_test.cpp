@@ -56,6 +56,13 @@ TEST(AnchorPointTest, CentreThenTopFaceGivesTheTopFacesCentre) {
     ExpectPoint(AnchorPoint(3032, kBox, kOutside, kSize), AnchorPoint(3038, kBox, corner, kSize));
 }
 
+#ifndef NDEBUG
+TEST(AnchorPointTest, DebugBuildsStopOnAControlThatIsNoAnchor) {
+    EXPECT_DEATH(AnchorPoint(3029, kBox, kOutside, kSize), "IDC_ANCHOR");
+    EXPECT_DEATH(KindOfAnchor(3045), "IDC_ANCHOR");
+}
+#endif
+
 TEST(AnchorPointTest, ACentrePastTheFloatRangeIsInfiniteAndRefused) {
     // Finite box and size whose centre, half the size plus the minimum, lies
     // beyond the largest float: it must come out as an infinity (a plain cast

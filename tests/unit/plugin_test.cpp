@@ -93,6 +93,22 @@ TEST(PanelGeometryTest, HalvesTruncateTowardZeroForNegativeCoordinates) {
     EXPECT_EQ(3 - 200 - 4, p.y);
 }
 
+// The frame's top line is row 0 and the line under the title strip row 12:
+// the buttons fill the rows between, a pixel in from the side lines, the
+// right-hand pair a pixel apart.
+TEST(PanelGeometryTest, TitleButtonsSitInTheStripWithinTheFrame) {
+    const int w = 303;
+    const TitleButtonRects at = TitleStripButtons(w);
+    for (const PixelRect& r : {at.rollTitle, at.rollFields, at.hide}) {
+        EXPECT_EQ(1, r.top);
+        EXPECT_EQ(12, r.bottom);
+        EXPECT_EQ(11, r.right - r.left);
+    }
+    EXPECT_EQ(1, at.rollTitle.left);
+    EXPECT_EQ(w - 1, at.hide.right);
+    EXPECT_EQ(at.hide.left - 1, at.rollFields.right);
+}
+
 // With the base units the template was made for, placing the anchors on the
 // picture's marks must give back the template's own positions: the marks,
 // the placement rule and the template agree.
