@@ -7,16 +7,6 @@ using namespace harness;
 
 namespace {
 
-// The anchors these cases press. The resource header names only the first
-// and the last; between them the ids run through the eight corners of the
-// cube, the six ends of the cross and its crossing (res/box_marks.h).
-const int kTopFrontRight = IDC_ANCHOR_FIRST + 3;
-const int kBottomBackLeft = IDC_ANCHOR_FIRST + 4;
-const int kBottomFrontLeft = IDC_ANCHOR_FIRST + 6;
-const int kTopFace = IDC_ANCHOR_FIRST + 8;
-const int kRightFace = IDC_ANCHOR_FIRST + 10;
-const int kCentre = IDC_ANCHOR_LAST;
-
 std::string Vec(const Vector3& v) {
     char text[96];
     snprintf(text, sizeof text, "{%g, %g, %g}", v.x, v.y, v.z);
@@ -34,7 +24,7 @@ WINE_TEST(CornerAnchorsMoveTheAxesToTheBoxCorners) {
     cube.location = {1, 2, 3};
     cube.size = {2, 4, 6};
     standinSetObject(standinObjectAt(0), &cube);
-    p.Click(kBottomBackLeft);
+    p.Click(IDC_ANCHOR_BOTTOM_BACK_LEFT);
     std::vector<std::string> expected = {"tsxGetCurrentSelection() -> #1", "tsxBBoxInit() -> {{0, 0, 0}, {0, 0, 0}}",
                                          "tsxGNodeGetBBox(#1) -> {{0, 0, 0}, {2, 4, 6}}",
                                          "tsxMNodeSetAxesPosition(#1, {0, 0, 0})"};
@@ -43,36 +33,36 @@ WINE_TEST(CornerAnchorsMoveTheAxesToTheBoxCorners) {
     CHECK_EQ(expected.size(), journal.size());
     CHECK_EQ(std::string("tsxMNodeSetAxesPosition(#1, {0, 0, 0})"), journal.at(3));
     CHECK_EQ(std::string("{0, 0, 0}"), Vec(Cube().axesPosition));
-    p.Click(kTopFrontRight);
+    p.Click(IDC_ANCHOR_TOP_FRONT_RIGHT);
     CHECK_EQ(std::string("{2, 4, 6}"), Vec(Cube().axesPosition));
-    p.Click(kTopFrontRight);  // the same anchor twice: same place, marked changed again
+    p.Click(IDC_ANCHOR_TOP_FRONT_RIGHT);  // the same anchor twice: same place, marked changed again
     CHECK_EQ(std::string("{2, 4, 6}"), Vec(Cube().axesPosition));
     CHECK_EQ(3u, JournalCalls("tsxSceneSetChanged(1)").size());
     CHECK_EQ(3u, JournalCalls("tsxCurrobjToggleAxes").size());
-    CHECK(BST_CHECKED == SendMessageA(p.Item(kTopFrontRight), BM_GETCHECK, 0, 0));
-    CHECK(BST_UNCHECKED == SendMessageA(p.Item(kBottomBackLeft), BM_GETCHECK, 0, 0));
+    CHECK(BST_CHECKED == SendMessageA(p.Item(IDC_ANCHOR_TOP_FRONT_RIGHT), BM_GETCHECK, 0, 0));
+    CHECK(BST_UNCHECKED == SendMessageA(p.Item(IDC_ANCHOR_BOTTOM_BACK_LEFT), BM_GETCHECK, 0, 0));
 }
 
 WINE_TEST(FaceAndCentreAnchorsUseTheAxesAndTheHostSize) {
     OpenedPanel p;  // the cube: centred at the origin, size 2
-    p.Click(kCentre);
+    p.Click(IDC_ANCHOR_CENTRE);
     CHECK_EQ(std::string("{0, 0, 0}"), Vec(Cube().axesPosition));
     CHECK_EQ(1u, JournalCalls("tsxGNodeGetSize(#1)").size());
     CHECK(JournalCalls("tsxGNodeGetAxesPosition").empty());
-    p.Click(kTopFace);  // top face from the centre: the face's centre
+    p.Click(IDC_ANCHOR_TOP);  // top face from the centre: the face's centre
     CHECK_EQ(std::string("{0, 0, 1}"), Vec(Cube().axesPosition));
     CHECK_EQ(1u, JournalCalls("tsxGNodeGetAxesPosition(#1)").size());
-    p.Click(kBottomFrontLeft);
-    p.Click(kTopFace);  // from a corner: the corner straight above
+    p.Click(IDC_ANCHOR_BOTTOM_FRONT_LEFT);
+    p.Click(IDC_ANCHOR_TOP);  // from a corner: the corner straight above
     CHECK_EQ(std::string("{1, -1, 1}"), Vec(Cube().axesPosition));
 }
 
 WINE_TEST(AnchorsWithNothingSelectedOnlyMoveTheRadioCheck) {
     OpenedPanel p;
     standinSelect(nullptr);
-    p.Click(kRightFace);
+    p.Click(IDC_ANCHOR_RIGHT);
     CHECK_EQ(std::vector<std::string>{"tsxGetCurrentSelection() -> null"}, Journal());
-    CHECK(BST_CHECKED == SendMessageA(p.Item(kRightFace), BM_GETCHECK, 0, 0));
+    CHECK(BST_CHECKED == SendMessageA(p.Item(IDC_ANCHOR_RIGHT), BM_GETCHECK, 0, 0));
 }
 
 WINE_TEST(AnchorsOnAnObjectWithAnEmptyBoxMoveNothing) {
@@ -91,7 +81,7 @@ WINE_TEST(AnchorsOnAnObjectWithAnEmptyBoxMoveNothing) {
     CHECK_EQ(std::string("{0.5, 0.25, 0.125}"), Vec(Cube().axesPosition));
     cube.emptyBox = 0;  // geometry again: the anchors work
     standinSetObject(standinObjectAt(0), &cube);
-    p.Click(kBottomBackLeft);
+    p.Click(IDC_ANCHOR_BOTTOM_BACK_LEFT);
     CHECK_EQ(std::string("{-1, -1, -1}"), Vec(Cube().axesPosition));
 }
 
