@@ -1,7 +1,6 @@
 #include "controls/NumberText.h"
 
 #include <charconv>
-#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -167,6 +166,30 @@ bool ParseFieldFloat(const std::string& text, float& value, char decimalPoint) {
     return Convert(text.data() + i, s, value);
 }
 
+namespace {
+
+// printf writes the decimal point of the C runtime's locale, which another
+// module of the host process may have set to a comma. In printf's number
+// texts the point is what follows the sign and the integer digits unless
+// that is the end, the exponent's 'e' or "inf"/"nan" (there is no grouping
+// without the ' flag), so whatever stands there, one byte or several, is put
+// back to '.'. Asking the locale would cost more than the rest of the
+// formatting. Returns the text's new length.
+size_t PointToDot(char* text, size_t length) {
+    size_t point = 0;
+    while (point < length && (IsDigit(text[point]) || text[point] == '-')) ++point;
+    if (point == length) return length;
+    const char c = text[point];
+    if (c == '.' || c == 'e' || c == 'i' || c == 'n') return length;
+    size_t end = point;
+    while (end < length && !IsDigit(text[end]) && text[end] != 'e') ++end;
+    text[point] = '.';
+    std::memmove(text + point + 1, text + end, length - end);
+    return length - (end - point - 1);
+}
+
+}  // namespace
+
 std::string FormatDecimal(double value, DecimalForm form, int precision) {
     // The C runtime's printf, not to_chars: the floating-point to_chars of
     // the C++ runtime brings close to 200 KB of tables into the module, more
@@ -182,24 +205,11 @@ std::string FormatDecimal(double value, DecimalForm form, int precision) {
     char onStack[64];
     const int size = std::snprintf(onStack, sizeof onStack, format, precision, value);
     if (size < 0) return std::string();
-    std::string text;
-    if (static_cast<size_t>(size) < sizeof onStack) {
-        text.assign(onStack, static_cast<size_t>(size));
-    } else {
-        text.resize(static_cast<size_t>(size) + 1);
-        std::snprintf(&text[0], text.size(), format, precision, value);
-        text.resize(static_cast<size_t>(size));
-    }
-    // printf writes the decimal point of the C runtime's locale, which
-    // another module of the host process may have set to a comma. Nothing
-    // else in these texts depends on the locale (no grouping without the '
-    // flag), so the point alone is put back to '.'.
-    const std::lconv* conventions = std::localeconv();
-    const char* point = conventions ? conventions->decimal_point : nullptr;
-    if (point && point[0] && std::strcmp(point, ".") != 0) {
-        const size_t at = text.find(point);
-        if (at != std::string::npos) text.replace(at, std::strlen(point), ".");
-    }
+    if (static_cast<size_t>(size) < sizeof onStack)
+        return std::string(onStack, PointToDot(onStack, static_cast<size_t>(size)));
+    std::string text(static_cast<size_t>(size) + 1, '\0');
+    std::snprintf(&text[0], text.size(), format, precision, value);
+    text.resize(PointToDot(&text[0], static_cast<size_t>(size)));
     return text;
 }
 
