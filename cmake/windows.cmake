@@ -47,6 +47,12 @@ configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/generate
 add_library(ortolan MODULE ${module_win} ${CMAKE_SOURCE_DIR}/res/ortolan.rc
             ${CMAKE_SOURCE_DIR}/plugin/ortolan.def)
 target_include_directories(ortolan PRIVATE ${CMAKE_BINARY_DIR}/generated)
+# The resource compiler's dependencies are not scanned: a redrawn bitmap or a
+# changed id must still rebuild the resources.
+file(GLOB resource_inputs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOURCE_DIR}/res/*.h
+     ${CMAKE_SOURCE_DIR}/res/bitmaps/*.bmp)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/res/ortolan.rc PROPERTIES
+                            OBJECT_DEPENDS "${resource_inputs};${CMAKE_BINARY_DIR}/generated/res/version.h")
 set_target_properties(ortolan PROPERTIES PREFIX "" OUTPUT_NAME ortolan SUFFIX ".tsx")
 add_dependencies(ortolan tsxapi_import_lib)
 target_link_libraries(ortolan PRIVATE ortolan_controls ortolan_core ${tsxapi_import}
