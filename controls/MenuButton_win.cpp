@@ -19,7 +19,6 @@ const UINT kMenuFlags = TPM_RIGHTALIGN | TPM_NONOTIFY | TPM_RETURNCMD | TPM_LEFT
 // What BM_SETSTYLE may not change: the type bits and the bit above them.
 const WPARAM kStyleTypeBits = 0x1F;
 
-
 Box ToBox(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 RECT ToRect(const Box& b) { return {b.left, b.top, b.right, b.bottom}; }
 

@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include <vector>
 
 #include "controls/FilePath.h"
 #include "win/OffscreenDC_win.h"

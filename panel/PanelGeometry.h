@@ -53,3 +53,6 @@ PixelPoint AnchorButtonOrigin(const PixelRect& pictureClient, int pictureWidth,
 // box picture's window, whose top edge is `pictureTop` in client coordinates
 // (119 with the template's base units, which gives 117).
 int FieldRowsHeight(int pictureTop);
+// The same with the template's base units, where the picture's window starts
+// at 119: what the panel uses until it has measured its picture.
+constexpr int kTemplateFieldRowsHeight = 117;

@@ -13,6 +13,7 @@
 #include "controls/TitleButton_win.h"
 #include "panel/FieldExchange_win.h"
 #include "panel/FieldTable.h"
+#include "panel/PanelGeometry.h"
 #include "panel/PanelListener.h"
 
 class PanelNotifier;
@@ -90,7 +91,7 @@ private:
     std::string title;
     WindowRef mainView;
     int savedHeight = 0;
-    int fieldRowsHeight = 0;  // reduction by IDC_ROLL_FIELDS: the rows without the picture
+    int fieldRowsHeight = kTemplateFieldRowsHeight;  // reduction by IDC_ROLL_FIELDS
     FloatSpin spins[kValueFieldCount];  // one beside each value field, in table order
     Vector3 location{};
     Vector3 size{};
