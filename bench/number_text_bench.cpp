@@ -41,7 +41,7 @@ const std::vector<float> kFieldValues = {0.0f,    1.5f,    -0.1f,  10000.0f, 0.0
 void FormatSpin(benchmark::State& state) {
     size_t i = 0;
     for (auto _ : state) {
-        std::string text = FormatValue(kSpinValues[i++ % kSpinValues.size()], 3, false, '.');
+        std::string text = FormatValue(kSpinValues[i++ % kSpinValues.size()], 3, false);
         benchmark::DoNotOptimize(text.data());
     }
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "controls/NumberText.h"
+#include "base/DecimalText.h"
 
 namespace {
 
@@ -24,10 +24,10 @@ bool GeneralUsesExponent(double value) {
     return FormatDecimal(value, DecimalForm::General, 6).find('e') != std::string::npos;
 }
 
-void TrimTrailing(std::string& text, char point) {
+void TrimTrailing(std::string& text) {
     const size_t zeros = text.find_last_not_of('0');
     text.erase(zeros == std::string::npos ? 0 : zeros + 1);
-    const size_t points = text.find_last_not_of(point);
+    const size_t points = text.find_last_not_of('.');
     text.erase(points == std::string::npos ? 0 : points + 1);
 }
 
@@ -69,24 +69,24 @@ std::optional<int> PositionFor(double value, const SpinSettings& settings) {
     return static_cast<int>(position);
 }
 
-std::string FormatValue(double value, int precision, bool trimZeros, char decimalPoint) {
+std::string FormatValue(double value, int precision, bool trimZeros) {
     if (precision < 0) return FormatDecimal(value, DecimalForm::General, 6);
 
     const bool exponentForm = GeneralUsesExponent(value);
     std::string text =
         FormatDecimal(value, exponentForm ? DecimalForm::Exponent : DecimalForm::Fixed, precision);
-    if (!trimZeros || text.find(decimalPoint) == std::string::npos) return text;
+    if (!trimZeros || text.find('.') == std::string::npos) return text;
 
     const size_t e = text.find('e');
     if (exponentForm && e != std::string::npos) {
         std::string mantissa = text.substr(0, e);
-        TrimTrailing(mantissa, decimalPoint);
+        TrimTrailing(mantissa);
         return mantissa + text.substr(e);
     }
-    TrimTrailing(text, decimalPoint);
+    TrimTrailing(text);
     return text;
 }
 
 std::string FormatValue(double value, const SpinSettings& settings) {
-    return FormatValue(value, settings.precision, settings.trimZeros, settings.decimalPoint);
+    return FormatValue(value, settings.precision, settings.trimZeros);
 }

@@ -17,7 +17,6 @@ struct SpinSettings {
     int positionCount = 100;  // native range is 0 .. positionCount
     int precision = -1;       // digits after the point; negative: "%g" as is
     bool trimZeros = true;
-    char decimalPoint = '.';  // what reading and trimming look for: '.', as written
 };
 
 // |(maximum - minimum) / step|, truncated toward zero and capped at
@@ -45,8 +44,8 @@ std::optional<int> PositionFor(double value, const SpinSettings& settings);
 // exponent form, the value is written with that many digits after the point
 // ("%.<p>f" or "%.<p>e"), and with trimming, trailing zeros and then
 // trailing points are removed (from the mantissa only in exponent form), but
-// only from a text that has `decimalPoint` in it, so "100" and "1e+07" from
-// precision 0 stay whole. The point written is always '.'; a ',' finds
-// nothing to trim. The exponent has at least two digits, on Windows too.
-std::string FormatValue(double value, int precision, bool trimZeros, char decimalPoint);
+// only from a text that has a point in it, so "100" and "1e+07" from
+// precision 0 stay whole. The exponent has at least two digits, on Windows
+// too.
+std::string FormatValue(double value, int precision, bool trimZeros);
 std::string FormatValue(double value, const SpinSettings& settings);

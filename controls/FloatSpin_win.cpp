@@ -43,7 +43,7 @@ HWND FloatSpin::Buddy() const {
 
 double FloatSpin::GetValue(HWND buddy) const {
     if (!buddy) return 0.0;
-    return AtofDecimal(WindowText(buddy).c_str(), settings.decimalPoint);
+    return AtofDecimal(WindowText(buddy).c_str());
 }
 
 void FloatSpin::ShowValue(HWND buddy, double value) {

@@ -1,10 +1,10 @@
 #include "controls/NumberText.h"
 
 #include <charconv>
-#include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <system_error>
+
+#include "base/DecimalText.h"
 
 namespace {
 
@@ -29,14 +29,14 @@ struct Scanned {
     long long exponent = 0;
 };
 
-Scanned Scan(const char* text, size_t length, char point) {
+Scanned Scan(const char* text, size_t length) {
     Scanned s;
     size_t i = 0;
     if (i < length && (text[i] == '+' || text[i] == '-')) s.negative = text[i++] == '-';
     s.intBegin = i;
     while (i < length && IsDigit(text[i])) ++i;
     s.intCount = i - s.intBegin;
-    if (i < length && text[i] == point) {
+    if (i < length && text[i] == '.') {
         s.fracBegin = i + 1;
         size_t j = s.fracBegin;
         while (j < length && IsDigit(text[j])) ++j;
@@ -125,92 +125,45 @@ bool Convert(const char* text, const Scanned& s, Real& value) {
 }
 
 template <class Real>
-bool ConvertExactly(const char* number, size_t length, char point, Real& value) {
+bool ConvertExactly(const char* number, size_t length, Real& value) {
     if (!number) return false;
-    const Scanned s = Scan(number, length, point);
+    const Scanned s = Scan(number, length);
     if (s.length == 0 || s.length != length) return false;
     return Convert(number, s, value);
 }
 
 }  // namespace
 
-size_t ScanDecimal(const char* text, size_t length, char decimalPoint) {
-    return text ? Scan(text, length, decimalPoint).length : 0;
+size_t ScanDecimal(const char* text, size_t length) {
+    return text ? Scan(text, length).length : 0;
 }
 
-bool ConvertDecimal(const char* number, size_t length, char decimalPoint, double& value) {
-    return ConvertExactly(number, length, decimalPoint, value);
+bool ConvertDecimal(const char* number, size_t length, double& value) {
+    return ConvertExactly(number, length, value);
 }
 
-bool ConvertDecimal(const char* number, size_t length, char decimalPoint, float& value) {
-    return ConvertExactly(number, length, decimalPoint, value);
+bool ConvertDecimal(const char* number, size_t length, float& value) {
+    return ConvertExactly(number, length, value);
 }
 
-double AtofDecimal(const char* text, char decimalPoint) {
+double AtofDecimal(const char* text) {
     if (!text) return 0.0;
     while (IsSpace(*text)) ++text;
-    const Scanned s = Scan(text, std::strlen(text), decimalPoint);
+    const Scanned s = Scan(text, std::strlen(text));
     double value = 0.0;
     if (s.length == 0 || !Convert(text, s, value)) return 0.0;
     return value;
 }
 
-bool ParseFieldFloat(const std::string& text, float& value, char decimalPoint) {
+bool ParseFieldFloat(const std::string& text, float& value) {
     size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
-    const Scanned s = Scan(text.data() + i, text.size() - i, decimalPoint);
+    const Scanned s = Scan(text.data() + i, text.size() - i);
     if (s.length == 0) return false;
     for (size_t j = i + s.length; j < text.size(); ++j) {
         if (!IsBlank(text[j])) return false;
     }
     return Convert(text.data() + i, s, value);
-}
-
-namespace {
-
-// printf writes the decimal point of the C runtime's locale, which another
-// module of the host process may have set to a comma. In printf's number
-// texts the point is what follows the sign and the integer digits unless
-// that is the end, the exponent's 'e' or "inf"/"nan" (there is no grouping
-// without the ' flag), so whatever stands there, one byte or several, is put
-// back to '.'. Asking the locale would cost more than the rest of the
-// formatting. Returns the text's new length.
-size_t PointToDot(char* text, size_t length) {
-    size_t point = 0;
-    while (point < length && (IsDigit(text[point]) || text[point] == '-')) ++point;
-    if (point == length) return length;
-    const char c = text[point];
-    if (c == '.' || c == 'e' || c == 'i' || c == 'n') return length;
-    size_t end = point;
-    while (end < length && !IsDigit(text[end]) && text[end] != 'e') ++end;
-    text[point] = '.';
-    std::memmove(text + point + 1, text + end, length - end);
-    return length - (end - point - 1);
-}
-
-}  // namespace
-
-std::string FormatDecimal(double value, DecimalForm form, int precision) {
-    // The C runtime's printf, not to_chars: the floating-point to_chars of
-    // the C++ runtime brings close to 200 KB of tables into the module, more
-    // than all its code. The texts are the same.
-    if (std::isnan(value)) return "nan";  // glibc writes the sign of a NaN, the module's runtime never did
-    if (precision < 0) precision = 6;
-    const char* format = form == DecimalForm::Fixed      ? "%.*f"
-                         : form == DecimalForm::Exponent ? "%.*e"
-                                                         : "%.*g";
-    // Every text the panel shows fits on the stack; a longer one (hundreds
-    // of digits, or the fixed form of a value near DBL_MAX) is measured and
-    // written again whole.
-    char onStack[64];
-    const int size = std::snprintf(onStack, sizeof onStack, format, precision, value);
-    if (size < 0) return std::string();
-    if (static_cast<size_t>(size) < sizeof onStack)
-        return std::string(onStack, PointToDot(onStack, static_cast<size_t>(size)));
-    std::string text(static_cast<size_t>(size) + 1, '\0');
-    std::snprintf(&text[0], text.size(), format, precision, value);
-    text.resize(PointToDot(&text[0], static_cast<size_t>(size)));
-    return text;
 }
 
 std::string FormatFieldFloat(float value) {

@@ -8,11 +8,9 @@
 //   [+|-] digits [point [digits]] [exponent]   or   [+|-] point digits [exponent]
 //   exponent: (e|E) [+|-] digits   -- an 'e' without digits is not part of it
 //
-// Decimal point: the texts are written with '.' (FormatDecimal below), and
-// the readers take '.' unless told otherwise, whatever the C runtime's
-// locale: the module shares msvcrt.dll with the host and its other modules,
-// and any of them may switch it to a decimal comma. printf alone would then
-// write "1,5" into a field, and the field's own rule would refuse it.
+// Decimal point: '.', whatever the C runtime's locale, as the texts are
+// written (base/DecimalText): the module shares msvcrt.dll with the host and
+// its other modules, and any of them may switch it to a decimal comma.
 //
 // Conversion is correctly rounded straight to the target type (a float field
 // is not rounded twice through a double). Magnitudes too small for the type
@@ -26,36 +24,28 @@
 
 // Length of the longest decimal number at the start of text[0, length),
 // 0 when the text does not start with one. No white space is skipped.
-size_t ScanDecimal(const char* text, size_t length, char decimalPoint = '.');
+size_t ScanDecimal(const char* text, size_t length);
 
 // Converts number[0, length), which must be exactly one decimal number as
 // ScanDecimal accepts it. False when it is not, or when its magnitude is too
 // large for the type; `value` is then left unchanged.
-bool ConvertDecimal(const char* number, size_t length, char decimalPoint, double& value);
-bool ConvertDecimal(const char* number, size_t length, char decimalPoint, float& value);
+bool ConvertDecimal(const char* number, size_t length, double& value);
+bool ConvertDecimal(const char* number, size_t length, float& value);
 
 // atof's rule for step fields and spin buddies: skip leading white space
 // (space, \t, \n, \v, \f, \r), then read the longest decimal number; 0.0 when
 // there is none. "2x" gives 2, "0x10" gives 0 (the number stops at the x).
 // A number too large for a double also gives 0.0, so an infinity never reaches
 // a spin step or a host call. A null text gives 0.0.
-double AtofDecimal(const char* text, char decimalPoint = '.');
+double AtofDecimal(const char* text);
 
 // A value field's text to its float member: leading blanks and tabs, one
 // decimal number, then only blanks and tabs. Refused (false, `value`
 // unchanged) when there is no number (empty, "-", "."), when anything else
 // follows it ("3x", "1e", "1 2"), and when it does not fit a 32-bit float
 // ("1e39"), so no infinity or NaN reaches a member.
-bool ParseFieldFloat(const std::string& text, float& value, char decimalPoint = '.');
+bool ParseFieldFloat(const std::string& text, float& value);
 
-// printf's "%.<precision>g", "%.<precision>f" and "%.<precision>e" of a
-// double, character for character as printf writes them in the C locale
-// ('.' for the point, an exponent of at least two digits, "inf", "-inf"),
-// whatever locale the C runtime is in. A NaN is "nan" whatever its sign. A
-// negative precision is printf's default of six. Texts of any length are
-// written whole.
-enum class DecimalForm { General, Fixed, Exponent };
-std::string FormatDecimal(double value, DecimalForm form, int precision);
-
-// A float member to its field's text: "%g", six significant digits.
+// A float member to its field's text: "%g", six significant digits, with
+// '.' for the point (FormatDecimal).
 std::string FormatFieldFloat(float value);

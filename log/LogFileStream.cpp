@@ -1,8 +1,9 @@
 #include "log/LogFileStream.h"
 
-#include <clocale>
 #include <cstring>
 #include <type_traits>
+
+#include "base/DecimalText.h"
 
 bool LogFileStream::Open(const std::string& path) {
     // "w" is exactly the mode the runtime's file stream used for out|trunc:
@@ -81,15 +82,5 @@ LogFileStream& LogFileStream::operator<<(unsigned short value) {
 LogFileStream& LogFileStream::operator<<(float value) {
     // A stream formats with "%.*g" at its default precision of 6 in the "C"
     // locale and puts its own locale's point in, which by default is '.'.
-    // printf writes the C locale's point, so a host that switched the C locale
-    // to one with a comma would otherwise change the log.
-    char text[48];
-    const int length = std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
-    std::string number(text, static_cast<size_t>(length));
-    const char* point = std::localeconv()->decimal_point;
-    if (point && *point && std::strcmp(point, ".") != 0) {
-        const size_t at = number.find(point);
-        if (at != std::string::npos) number.replace(at, std::strlen(point), ".");
-    }
-    return *this << number;
+    return *this << FormatDecimal(static_cast<double>(value), DecimalForm::General, 6);
 }

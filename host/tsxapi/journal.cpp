@@ -1,18 +1,14 @@
 #include "host/tsxapi/journal.h"
 
-#include <charconv>
 #include <cstring>
+
+#include "base/DecimalText.h"
 
 namespace standin {
 
 // "%g" as the C locale writes it, never with the decimal comma of a locale
 // that something in the process may have set: tests read these lines.
-std::string FormatNumber(double value) {
-    char buffer[64];
-    const std::to_chars_result r =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
-    return std::string(buffer, r.ec == std::errc() ? r.ptr : buffer);
-}
+std::string FormatNumber(double value) { return FormatDecimal(value, DecimalForm::General, 6); }
 
 std::string FormatInt(int value) { return std::to_string(value); }
 

@@ -167,7 +167,7 @@ void CheckPositions(const SpinSettings& s, double value, double next) {
 // The text written back reads as the stepped value up to half its last
 // digit, so a value stepped from within the range is shown within it.
 void CheckShown(const SpinSettings& s, double next, const std::string& text, bool fromRange) {
-    const double back = AtofDecimal(text.c_str(), s.decimalPoint);
+    const double back = AtofDecimal(text.c_str());
     REQUIRE(std::isfinite(back), "%a shown as %s", next, text.c_str());
     if (!fromRange || !(s.step >= 0.0) || !(s.minimum <= s.maximum)) return;
     // Fixed form with the panel's few digits; the exponent form, for
@@ -189,7 +189,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                              std::isfinite(s.step);
     std::string text = in.buddy;
     for (int delta : in.deltas) {
-        const double value = AtofDecimal(text.c_str(), s.decimalPoint);
+        const double value = AtofDecimal(text.c_str());
         REQUIRE(std::isfinite(value), "buddy %s read as %a", Shown(text).c_str(), value);
         const double next = StepValue(value, delta, in.wrap, s);
         text = FormatValue(next, s);

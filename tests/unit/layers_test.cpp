@@ -7,6 +7,7 @@
 //   app/ controls/ log/        application object, controls, log
 //   host/                      the stand-in host, beside them
 //   api/ win/ res/             host API contract, Win32 helpers, resources
+//   base/                      number texts and pixel geometry, under all
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -20,8 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::map<std::string, int> kLevel = {
-    {"api", 0},      {"win", 0}, {"res", 0},   {"app", 1},    {"controls", 1},
-    {"log", 1},      {"host", 1}, {"panel", 2}, {"plugin", 3},
+    {"base", 0}, {"api", 1},  {"win", 1},   {"res", 1},    {"app", 2},    {"controls", 2},
+    {"log", 2},  {"host", 2}, {"panel", 3}, {"plugin", 4},
 };
 
 TEST(Layers, NoFolderIncludesOneOnItsLevelOrAbove) {
