@@ -6,7 +6,7 @@ unsigned MenuCommandFor(int entriesBefore) {
 
 int MenuPositionFor(unsigned command) { return static_cast<int>(command & kMenuPositionMask); }
 
-MenuButtonParts SplitMenuButton(const Box& item, bool isDefault, bool hasItems,
+MenuButtonParts SplitMenuButton(const PixelRect& item, bool isDefault, bool hasItems,
                                 unsigned arrowWidth) {
     MenuButtonParts parts;
     parts.face = item;
@@ -26,8 +26,9 @@ MenuButtonParts SplitMenuButton(const Box& item, bool isDefault, bool hasItems,
     return parts;
 }
 
-Box MenuTextBox(const Box& face, int margin, bool latched, int pressOffset) {
-    Box text{face.left + margin, face.top + margin, face.right - margin, face.bottom - margin};
+PixelRect MenuTextBox(const PixelRect& face, int margin, bool latched, int pressOffset) {
+    PixelRect text{face.left + margin, face.top + margin, face.right - margin,
+                   face.bottom - margin};
     if (latched) {
         text.left += pressOffset;
         text.right += pressOffset;
@@ -37,11 +38,11 @@ Box MenuTextBox(const Box& face, int margin, bool latched, int pressOffset) {
     return text;
 }
 
-Spot MenuImageOrigin(const Box& text, int imageHeight) {
+PixelPoint MenuImageOrigin(const PixelRect& text, int imageHeight) {
     return {text.left, (text.top + text.bottom) / 2 - imageHeight / 2};
 }
 
-std::array<GlyphRow, 4> ArrowGlyph(Spot p) {
+std::array<GlyphRow, 4> ArrowGlyph(PixelPoint p) {
     return {{
         {p.y - 1, p.x - 4, p.x + 3},
         {p.y, p.x - 3, p.x + 2},
@@ -62,9 +63,9 @@ int MenuButtonWidth(const MenuButtonContent& c) {
     return width;
 }
 
-Spot CentredImageOrigin(int clientWidth, int clientHeight, int imageWidth, int imageHeight,
-                        bool pressed) {
-    Spot origin{(clientWidth - imageWidth) / 2, (clientHeight - imageHeight) / 2};
+PixelPoint CentredImageOrigin(int clientWidth, int clientHeight, int imageWidth,
+                              int imageHeight, bool pressed) {
+    PixelPoint origin{(clientWidth - imageWidth) / 2, (clientHeight - imageHeight) / 2};
     if (pressed) {
         origin.x += 1;
         origin.y += 1;

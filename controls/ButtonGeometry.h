@@ -5,18 +5,7 @@
 
 #include <array>
 
-// A rectangle in client coordinates, right and bottom exclusive like RECT.
-struct Box {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
-
-struct Spot {
-    int x = 0;
-    int y = 0;
-};
+#include "base/PixelGeometry.h"
 
 // --- MenuButton ---
 
@@ -31,22 +20,22 @@ unsigned MenuCommandFor(int entriesBefore);
 int MenuPositionFor(unsigned command);
 
 struct MenuButtonParts {
-    Box face;
-    Box arrow;         // empty without items
-    Spot arrowPoint;   // centre of the arrow part
+    PixelRect face;
+    PixelRect arrow;        // empty without items
+    PixelPoint arrowPoint;  // centre of the arrow part
 };
 
 // A default button leaves a 1-pixel ring unpainted; with items the arrow
 // part is the right-hand strip of arrowWidth pixels.
-MenuButtonParts SplitMenuButton(const Box& item, bool isDefault, bool hasItems,
+MenuButtonParts SplitMenuButton(const PixelRect& item, bool isDefault, bool hasItems,
                                 unsigned arrowWidth);
 
 // The face shrunk by the margin, moved by the press offset when latched.
-Box MenuTextBox(const Box& face, int margin, bool latched, int pressOffset);
+PixelRect MenuTextBox(const PixelRect& face, int margin, bool latched, int pressOffset);
 
 // Top-left corner of the face image: at the text box's left edge,
 // vertically centred on it (integer halves).
-Spot MenuImageOrigin(const Box& text, int imageHeight);
+PixelPoint MenuImageOrigin(const PixelRect& text, int imageHeight);
 
 // One horizontal run of the arrow glyph: pixels left .. right - 1 of row y.
 struct GlyphRow {
@@ -57,7 +46,7 @@ struct GlyphRow {
 
 // The down arrow for an arrow point (cx, cy): rows of 7, 5, 3 and 1 pixels
 // from cy - 1 down, centred on column cx - 1.
-std::array<GlyphRow, 4> ArrowGlyph(Spot point);
+std::array<GlyphRow, 4> ArrowGlyph(PixelPoint point);
 
 // The narrowest arrow part still holds the glyph inside the margins:
 // 2 x margin + 7 (the comparison is unsigned, as the width is).
@@ -81,5 +70,5 @@ int MenuButtonWidth(const MenuButtonContent& content);
 // The image centred in the client area (integer halves truncated toward
 // zero, so an image larger than the button gets a negative offset), one
 // pixel right and down while pressed.
-Spot CentredImageOrigin(int clientWidth, int clientHeight, int imageWidth, int imageHeight,
-                        bool pressed);
+PixelPoint CentredImageOrigin(int clientWidth, int clientHeight, int imageWidth,
+                              int imageHeight, bool pressed);

@@ -68,8 +68,8 @@ void ImageButton::DrawItem(const DRAWITEMSTRUCT& item) {
     if (!GetObjectA(image.Get(), sizeof info, &info)) return;
     RECT client{};
     GetClientRect(item.hwndItem, &client);
-    const Spot at = CentredImageOrigin(client.right, client.bottom, info.bmWidth, info.bmHeight,
-                                       pushed);
+    const PixelPoint at = CentredImageOrigin(client.right, client.bottom, info.bmWidth,
+                                             info.bmHeight, pushed);
     if (disabled)
         DrawEmbossed(item.hDC, image.Get(), at.x, at.y, info.bmWidth, info.bmHeight);
     else

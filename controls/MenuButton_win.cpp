@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/ButtonGeometry.h"
+#include "win/PixelGeometry_win.h"
 #include "win/WindowText_win.h"
 
 namespace {
@@ -18,9 +19,6 @@ const UINT kCaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 const UINT kMenuFlags = TPM_RIGHTALIGN | TPM_NONOTIFY | TPM_RETURNCMD | TPM_LEFTBUTTON;
 // What BM_SETSTYLE may not change: the type bits and the bit above them.
 const WPARAM kStyleTypeBits = 0x1F;
-
-Box ToBox(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-RECT ToRect(const Box& b) { return {b.left, b.top, b.right, b.bottom}; }
 
 }  // namespace
 
@@ -330,8 +328,8 @@ void MenuButton::DrawItem(const DRAWITEMSTRUCT& item) {
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     UINT frame = DFCS_BUTTONPUSH | ((style & BS_FLAT) ? DFCS_FLAT : 0);
 
-    const MenuButtonParts parts = SplitMenuButton(ToBox(item.rcItem), isDefault, hasItems,
-                                                  arrowWidth);
+    const MenuButtonParts parts =
+        SplitMenuButton(ToPixelRect(item.rcItem), isDefault, hasItems, arrowWidth);
     faceRect = ToRect(parts.face);
     if (hasItems) {
         arrowRect = ToRect(parts.arrow);
@@ -352,13 +350,13 @@ void MenuButton::DrawItem(const DRAWITEMSTRUCT& item) {
         }
     }
 
-    Box text = MenuTextBox(parts.face, margin, latched, pressOffset);
+    PixelRect text = MenuTextBox(parts.face, margin, latched, pressOffset);
     if (latched) frame |= DFCS_PUSHED;
     RECT face = faceRect;
     DrawFrameControl(dc, &face, DFC_BUTTON, frame);
 
     if (hasImage) {
-        const Spot at = MenuImageOrigin(text, imageSize.cy);
+        const PixelPoint at = MenuImageOrigin(text, imageSize.cy);
         HBITMAP shown = disabled ? disabledImage.Get() : image.Get();
         DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(shown), 0, at.x, at.y,
                    imageSize.cx, imageSize.cy, DST_BITMAP | (disabled ? DSS_DISABLED : 0));

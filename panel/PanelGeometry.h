@@ -1,13 +1,7 @@
 // Placement arithmetic of the panel window, kept apart from Win32.
 #pragma once
 
-struct PixelRect {
-    int left, top, right, bottom;
-};
-
-struct PixelPoint {
-    int x, y;
-};
+#include "base/PixelGeometry.h"
 
 // Top-left corner that centres a panel with client rectangle `panel` over a
 // view with client rectangle `viewClient` and screen window rectangle

@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "res/version.h"
 #include "win/Gdi_win.h"
+#include "win/PixelGeometry_win.h"
 
 namespace {
 
@@ -17,8 +18,6 @@ constexpr int kDefaultPanelX = 170;
 constexpr int kDefaultPanelY = 50;
 constexpr int kTitleStripHeight = 14;
 constexpr COLORREF kBackground = RGB(191, 191, 191);
-
-PixelRect ToPixelRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 void Line(HDC dc, COLORREF colour, std::initializer_list<POINT> points) {
     Pen pen(CreatePen(PS_SOLID, 1, colour));

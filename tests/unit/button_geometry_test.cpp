@@ -7,12 +7,12 @@
 
 namespace {
 
-bool SameBox(const Box& a, const Box& b) {
+bool SameBox(const PixelRect& a, const PixelRect& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
 // Every pixel of the glyph, as (x, y).
-std::set<std::pair<int, int>> GlyphPixels(Spot point) {
+std::set<std::pair<int, int>> GlyphPixels(PixelPoint point) {
     std::set<std::pair<int, int>> pixels;
     for (const GlyphRow& row : ArrowGlyph(point))
         for (int x = row.left; x < row.right; ++x) pixels.insert({x, row.y});
@@ -51,13 +51,13 @@ TEST(MenuButtonParts, ArrowWiderThanTheButtonPushesTheFaceLeftOfIt) {
 }
 
 TEST(MenuButtonText, MarginAndLatchedOffset) {
-    const Box face{0, 0, 40, 20};
+    const PixelRect face{0, 0, 40, 20};
     EXPECT_TRUE(SameBox({4, 4, 36, 16}, MenuTextBox(face, 4, false, 1)));
     EXPECT_TRUE(SameBox({6, 6, 38, 18}, MenuTextBox(face, 4, true, 2)));
 }
 
 TEST(MenuButtonText, ImageSitsAtTheLeftCentredVertically) {
-    const Spot at = MenuImageOrigin({4, 4, 36, 17}, 7);
+    const PixelPoint at = MenuImageOrigin({4, 4, 36, 17}, 7);
     EXPECT_EQ(4, at.x);
     EXPECT_EQ(10 - 3, at.y);  // (4 + 17) / 2 - 7 / 2
 }
@@ -125,7 +125,7 @@ TEST(MenuButtonWidth, AddsMarginsImageAndArrowOnlyWhenPresent) {
 }
 
 TEST(ImageButtonPlacement, CentredWithHalvesTruncatedTowardZero) {
-    Spot at = CentredImageOrigin(31, 18, 16, 9, false);
+    PixelPoint at = CentredImageOrigin(31, 18, 16, 9, false);
     EXPECT_EQ(7, at.x);
     EXPECT_EQ(4, at.y);
     at = CentredImageOrigin(31, 18, 16, 9, true);
@@ -134,7 +134,7 @@ TEST(ImageButtonPlacement, CentredWithHalvesTruncatedTowardZero) {
 }
 
 TEST(ImageButtonPlacement, LargerImageGetsNegativeOffsets) {
-    const Spot at = CentredImageOrigin(20, 12, 41, 25, false);
+    const PixelPoint at = CentredImageOrigin(20, 12, 41, 25, false);
     EXPECT_EQ(-10, at.x);  // -21 / 2 truncates toward zero
     EXPECT_EQ(-6, at.y);   // -13 / 2
 }
