@@ -24,23 +24,15 @@ add_custom_target(tsxapi_import_lib DEPENDS ${tsxapi_import})
 # off-screen DC, the subclassed window), as a library of their own, and the
 # module's own controls as another: the module links it, and so do the Wine
 # tests of the controls, which cannot reach into the module DLL.
-#
-# The tests get both built a second time, with the GDI owners counting what
-# they hold (ORTOLAN_COUNT_GDI_OBJECTS, see win/Gdi_win.h). The switch is set
-# on these copies and on the Wine test programs only; the module, the
-# stand-in and the workbench never see it.
 file(GLOB win_helpers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/win/*_win.cpp)
 list(REMOVE_ITEM module_win ${win_helpers})
 file(GLOB controls_win CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/controls/*_win.cpp)
 list(REMOVE_ITEM module_win ${controls_win})
-foreach(flavour "" "_counted")
-    add_library(ortolan_win${flavour} STATIC ${win_helpers})
-    target_include_directories(ortolan_win${flavour} PUBLIC ${CMAKE_SOURCE_DIR})
-    target_link_libraries(ortolan_win${flavour} PUBLIC user32 gdi32 comctl32)
-    add_library(ortolan_controls${flavour} STATIC ${controls_win})
-    target_link_libraries(ortolan_controls${flavour} PUBLIC ortolan_core ortolan_win${flavour})
-endforeach()
-target_compile_definitions(ortolan_win_counted PUBLIC ORTOLAN_COUNT_GDI_OBJECTS)
+add_library(ortolan_win STATIC ${win_helpers})
+target_include_directories(ortolan_win PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(ortolan_win PUBLIC user32 gdi32 comctl32)
+add_library(ortolan_controls STATIC ${controls_win})
+target_link_libraries(ortolan_controls PUBLIC ortolan_core ortolan_win)
 
 # The module. Its title and credit line carry the project's version.
 configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/generated/res/version.h)
@@ -104,7 +96,6 @@ endif()
 add_library(wine_harness STATIC ${harness_sources})
 target_include_directories(wine_harness PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests/wine)
 target_link_libraries(wine_harness PUBLIC tsxapi ortolan_core user32 gdi32 comctl32 advapi32)
-target_compile_definitions(wine_harness PUBLIC ORTOLAN_COUNT_GDI_OBJECTS)
 
 add_test(NAME wine.prefix COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run --init)
 set_tests_properties(wine.prefix PROPERTIES
@@ -129,7 +120,7 @@ endforeach()
 file(GLOB control_kit_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/controls/*.cpp)
 if(control_kit_sources)
     add_library(control_test_kit STATIC ${control_kit_sources})
-    target_link_libraries(control_test_kit PUBLIC wine_harness ortolan_controls_counted)
+    target_link_libraries(control_test_kit PUBLIC wine_harness ortolan_controls)
     foreach(name title_button_test image_button_test menu_button_test layout_test)
         if(TARGET ${name})
             target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine/controls/test_bitmaps.rc)

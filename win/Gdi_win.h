@@ -2,44 +2,19 @@
 // and a selection that remembers both the device context and what it
 // displaced. A null handle simply draws nothing.
 //
-// In the test programs (ORTOLAN_COUNT_GDI_OBJECTS) every handle that one of
-// these owners creates or adopts is counted while it lives, so tests can see
-// leaks that Wine would hide: its GetGuiResources always answers 0. The count
-// covers objects held by GdiObject, MemoryDC, WindowDC and OffscreenDC; a
-// handle given away with Release() leaves it. The shipped module and the
-// stand-in count nothing. Everything that includes this header in one program
-// must be built with the same setting, or the owners' inline code differs.
+// The tests count what these owners hold through the program's import table
+// (tests/wine/gdi_watch.h), as Wine's GetGuiResources always answers 0.
 #pragma once
 
 #include <windows.h>
 
-namespace gdi_accounting {
-#ifdef ORTOLAN_COUNT_GDI_OBJECTS
-inline long live = 0;  // the module runs on one thread; so do the tests' paints
-inline void Adopted(const void* handle) {
-    if (handle) ++live;
-}
-inline void Dropped() { --live; }
-#else
-inline void Adopted(const void*) {}
-inline void Dropped() {}
-#endif
-}  // namespace gdi_accounting
-
-#ifdef ORTOLAN_COUNT_GDI_OBJECTS
-// GDI objects and device contexts currently held by the owners below.
-inline long LiveGdiObjects() { return gdi_accounting::live; }
-#endif
-
 template <class Handle>
 class GdiObject {
 public:
-    explicit GdiObject(Handle h = nullptr) : handle(h) { gdi_accounting::Adopted(h); }
+    explicit GdiObject(Handle h = nullptr) : handle(h) {}
     GdiObject(const GdiObject&) = delete;
     GdiObject& operator=(const GdiObject&) = delete;
-    GdiObject(GdiObject&& other) noexcept : handle(other.Release()) {
-        gdi_accounting::Adopted(handle);
-    }
+    GdiObject(GdiObject&& other) noexcept : handle(other.Release()) {}
     GdiObject& operator=(GdiObject&& other) noexcept {
         if (this != &other) Reset(other.Release());
         return *this;
@@ -50,17 +25,15 @@ public:
     explicit operator bool() const { return handle != nullptr; }
     Handle Release() {
         Handle h = handle;
-        if (h) gdi_accounting::Dropped();
         handle = nullptr;
         return h;
     }
-    // An object still selected into a device context stays counted, as
-    // Windows refuses to delete it (the owner lets go of it all the same, so
-    // it leaks). Wine says yes and deletes it once deselected.
+    // Windows refuses to delete an object still selected into a device
+    // context (the owner lets go of it all the same, so it leaks). Wine says
+    // yes and deletes it once deselected.
     void Reset(Handle h = nullptr) {
-        if (handle && DeleteObject(handle)) gdi_accounting::Dropped();
+        if (handle) DeleteObject(handle);
         handle = h;
-        gdi_accounting::Adopted(h);
     }
 
 private:
@@ -90,11 +63,9 @@ private:
 // A memory device context; its owner deletes it.
 class MemoryDC {
 public:
-    explicit MemoryDC(HDC compatible) : dc(CreateCompatibleDC(compatible)) {
-        gdi_accounting::Adopted(dc);
-    }
+    explicit MemoryDC(HDC compatible) : dc(CreateCompatibleDC(compatible)) {}
     ~MemoryDC() {
-        if (dc && DeleteDC(dc)) gdi_accounting::Dropped();
+        if (dc) DeleteDC(dc);
     }
     MemoryDC(const MemoryDC&) = delete;
     MemoryDC& operator=(const MemoryDC&) = delete;
@@ -123,11 +94,9 @@ private:
 // GetDC/ReleaseDC.
 class WindowDC {
 public:
-    explicit WindowDC(HWND window) : hwnd(window), dc(GetDC(window)) {
-        gdi_accounting::Adopted(dc);
-    }
+    explicit WindowDC(HWND window) : hwnd(window), dc(GetDC(window)) {}
     ~WindowDC() {
-        if (dc && ReleaseDC(hwnd, dc)) gdi_accounting::Dropped();
+        if (dc) ReleaseDC(hwnd, dc);
     }
     explicit operator bool() const { return dc != nullptr; }
     WindowDC(const WindowDC&) = delete;
@@ -163,8 +132,7 @@ private:
     int mode;
 };
 
-// A popup menu, destroyed with its owner or on Reset (a USER object, not
-// counted above).
+// A popup menu, destroyed with its owner or on Reset (a USER object).
 class PopupMenu {
 public:
     PopupMenu() : menu(CreatePopupMenu()) {}

@@ -5,7 +5,6 @@
 #include "controls/ImageButton_win.h"
 #include "controls/test_bitmaps.h"
 #include "harness.h"
-#include "win/Gdi_win.h"
 
 using namespace harness;
 using namespace kit;

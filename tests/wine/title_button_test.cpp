@@ -270,12 +270,15 @@ WINE_TEST(EraseBackgroundLeavesTheScreenAlone) {
 
 WINE_TEST(OwnsItsFontPensAndBitmapsAndDeletesEachOnce) {
     const long before = LiveGdiObjects();
-    HBITMAP first = SolidBitmap(11, kFaceColour);
-    HBITMAP second = SolidBitmap(11, kFaceColour);
-    HBITMAP pressed = SolidBitmap(11, kPressedColour);
+    HBITMAP second = nullptr;
+    HBITMAP pressed = nullptr;
     {
         TitleButton control;
         CHECK_EQ(before + 3, LiveGdiObjects());  // font and two pens
+        // The watch counts the bitmaps from their making, so they are made now.
+        HBITMAP first = SolidBitmap(11, kFaceColour);
+        second = SolidBitmap(11, kFaceColour);
+        pressed = SolidBitmap(11, kPressedColour);
         control.SetFaceBitmap(first);
         control.SetFaceBitmap(second);
         CHECK_EQ(0, GetObjectType(first));  // replaced, so deleted

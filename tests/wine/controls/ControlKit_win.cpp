@@ -3,12 +3,17 @@
 #include <cstdio>
 
 #include "controls/TitleButton_win.h"
+#include "gdi_watch.h"
 #include "harness.h"
 #include "win/Gdi_win.h"
 
 namespace kit {
 
 namespace {
+
+// Watch only patches the import table, so it may run before the watch's own
+// static initializers; nothing makes a GDI object before main.
+[[maybe_unused]] const bool watchingThisProgram = gdi_watch::Watch(GetModuleHandleA(nullptr));
 
 const int kClientWidth = 320;
 const int kClientHeight = 200;
@@ -232,6 +237,8 @@ std::string Pixels::Dump() const {
 }
 
 // --- Snapshots ---
+
+long LiveGdiObjects() { return static_cast<long>(gdi_watch::Live()); }
 
 Pixels PrintClient(HWND window, COLORREF background) {
     RECT client{};
