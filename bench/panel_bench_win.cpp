@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "bench/BenchStats.h"
+#include "host/hosting/host_win.h"
 #include "host/standin.h"
 #include "res/resource.h"
 #include "tests/wine/box_watch.h"
@@ -88,33 +89,10 @@ private:
     LARGE_INTEGER frequency;
 };
 
-LRESULT CALLBACK ViewProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-    return DefWindowProcA(window, message, wp, lp);
-}
-
 // The baseline: the panel's own template with nothing but the dialog
 // manager's default processing behind it.
 INT_PTR CALLBACK BareDialogProc(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG;
-}
-
-struct WindowSearch {
-    HWND owner;
-    std::vector<HWND>* found;
-};
-
-BOOL CALLBACK CollectOwned(HWND window, LPARAM lp) {
-    auto* search = reinterpret_cast<WindowSearch*>(lp);
-    if (GetWindow(window, GW_OWNER) == search->owner) search->found->push_back(window);
-    return TRUE;
-}
-
-using IntFn = int(__cdecl*)();
-using VoidFn = void(__cdecl*)();
-
-template <class Function>
-Function Resolve(HMODULE module, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
 std::string ProgramFolder() {
@@ -124,32 +102,21 @@ std::string ProgramFolder() {
     return folder.substr(0, folder.find_last_of("\\/") + 1);
 }
 
-// The module loaded beside the stand-in host with a main view that owns its
-// panels, as a host would hold it.
+// The module loaded in the host library's host, whose default loop (the
+// host's accelerators for every message, no IsDialogMessage for the
+// module's windows) handles everything the rounds leave in the queue.
 class HostedModule {
 public:
     HostedModule() {
-        standinReset();
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = ViewProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = "OrtolanBenchView";
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        RegisterClassA(&wc);
-        view = CreateWindowExA(0, "OrtolanBenchView", "bench main view",
-                               WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 800, 600, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
-        standinSetMainView(view);
         char temp[MAX_PATH] = {};
         GetTempPathA(MAX_PATH, temp);
         const std::string install = std::string(temp) + "ortolan-bench\\";
         CreateDirectoryA(install.c_str(), nullptr);
-        standinSetTSDir(install.c_str());
-        module = LoadLibraryA((ProgramFolder() + "ortolan.tsx").c_str());
-        if (!module) return;
-        leftClick = Resolve<IntFn>(module, "tsxOnLeftClick");
-        deactivate = Resolve<VoidFn>(module, "tsxDeactivate");
+        harness::UseLoop(&host.Loop());
+        if (!host.Load(ProgramFolder() + "ortolan.tsx", install)) return;
+        module = host.Module().Handle();
+        leftClick = host.Module().leftClick;
+        deactivate = host.Module().deactivate;
         const LPCSTR dialogType = MAKEINTRESOURCEA(5);  // RT_DIALOG, spelt for the A call
         HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDD_TRANSFORM_PANEL), dialogType);
         HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
@@ -157,23 +124,16 @@ public:
         Drain();
     }
     ~HostedModule() {
-        if (view) DestroyWindow(view);
-        Drain();
-        standinSetMainView(nullptr);
-        if (module) FreeLibrary(module);
+        host.Close();
+        harness::UseLoop(nullptr);
     }
     HostedModule(const HostedModule&) = delete;
     HostedModule& operator=(const HostedModule&) = delete;
 
-    bool Ready() const { return module && leftClick && deactivate && dialogTemplate && view; }
+    bool Ready() const { return module && dialogTemplate && host.View(); }
 
     // Top-level windows the view owns: its panels and the bare dialogs.
-    std::vector<HWND> Owned() const {
-        std::vector<HWND> found;
-        WindowSearch search{view, &found};
-        EnumThreadWindows(GetCurrentThreadId(), CollectOwned, reinterpret_cast<LPARAM>(&search));
-        return found;
-    }
+    std::vector<HWND> Owned() const { return host.Owned(); }
 
     // An owned window that is not among `known`; null when there is none.
     HWND NewWindow(const std::vector<HWND>& known) const {
@@ -183,13 +143,13 @@ public:
     }
 
     HWND CreateBare() const {
-        return CreateDialogIndirectParamA(module, dialogTemplate, view, BareDialogProc, 0);
+        return CreateDialogIndirectParamA(module, dialogTemplate, host.View(), BareDialogProc, 0);
     }
 
+    hosting::Host host;
     HMODULE module = nullptr;
-    HWND view = nullptr;
-    IntFn leftClick = nullptr;
-    VoidFn deactivate = nullptr;
+    decltype(&tsxOnLeftClick) leftClick = nullptr;
+    decltype(&tsxDeactivate) deactivate = nullptr;
     const DLGTEMPLATE* dialogTemplate = nullptr;
 };
 
@@ -199,25 +159,36 @@ public:
 // read best in these units.
 double roundTripMicroseconds = NAN;
 
+// A key pressed and released as the system queues it, posted to `edit`,
+// and everything that follows handled by the host's loop.
+void PostedKeystroke(HWND edit, UINT key) {
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(edit, WM_KEYDOWN, key, scan | 1);
+    PostMessageA(edit, WM_KEYUP, key, scan | 0xC0000001);
+    Drain();
+}
+
 // Typed keystroke and spin step, interleaved with the same keystroke into
-// the bare dialog's edit and with the round-trip probe.
+// the bare dialog's edit and with the round-trip probe; and a keystroke as
+// it arrives in a host, posted and taken by the host's loop, on both sides.
 void TimeEditing(HWND panel, HWND bare, const Settings& settings,
                  std::vector<bench::Comparison>& results) {
     const Clock clock;
     HWND panelEdit = GetDlgItem(panel, IDC_LOCATION_X);
     HWND bareEdit = GetDlgItem(bare, IDC_LOCATION_X);
-    std::vector<double> keystroke, spin, bareKeystroke, roundTrip;
+    std::vector<double> keystroke, spin, bareKeystroke, roundTrip, looped, bareLooped;
+    constexpr int kSides = 6;
     for (int round = 0; round < settings.warmup + settings.rounds; ++round) {
         const bool timed = round >= settings.warmup;
         const WPARAM digit = static_cast<WPARAM>('1' + round % 9);
-        for (int place = 0; place < 4; ++place) {
+        for (int place = 0; place < kSides; ++place) {
             standinJournalClear();
             Drain();
-            const int side = bench::SideAt(round, place, 4);
+            const int side = bench::SideAt(round, place, kSides);
             const int changed = standinChangedCount();
             const std::string before = Text(panelEdit);
-            if (side == 0 || side == 2) {
-                SelectAll(side == 0 ? panelEdit : bareEdit);
+            if (side == 0 || side == 2 || side == 4 || side == 5) {
+                SelectAll(side == 0 || side == 4 ? panelEdit : bareEdit);
                 Drain();
             }
             double t = 0.0;
@@ -248,6 +219,20 @@ void TimeEditing(HWND panel, HWND bare, const Settings& settings,
                 if (timed) roundTrip.push_back(t);
                 break;
             }
+            case 4:
+                t = clock.Microseconds([&] { PostedKeystroke(panelEdit, static_cast<UINT>(digit)); });
+                Require(standinChangedCount() == changed + 1 &&
+                            Text(panelEdit) == std::string(1, static_cast<char>(digit)),
+                        "posted keystroke typed and applied once");
+                if (timed) looped.push_back(t);
+                break;
+            case 5:
+                // A letter: a digit is one of the host's own keys, which its
+                // loop takes from any window that does not claim its keys.
+                t = clock.Microseconds([&] { PostedKeystroke(bareEdit, 'A'); });
+                Require(Text(bareEdit) == "a", "posted bare keystroke typed");
+                if (timed) bareLooped.push_back(t);
+                break;
             }
         }
     }
@@ -256,6 +241,12 @@ void TimeEditing(HWND panel, HWND bare, const Settings& settings,
         "keystroke apply", "WM_CHAR into location X until the host's tsxSceneSetChanged returned",
         "the same WM_CHAR into the edit of a bare dialog of the same template", keystroke,
         bareKeystroke, 1.5));
+    results.push_back(bench::Compare(
+        "keystroke through the host loop",
+        "a digit's WM_KEYDOWN and WM_KEYUP posted to location X and handled by the host's "
+        "default loop, the panel's keyboard and the apply included",
+        "a letter posted to the bare dialog's edit and handled by the same loop", looped,
+        bareLooped, 1.6));
     results.push_back(bench::Compare(
         "spin step", "VK_UP in location X: step, rewrite, apply",
         "the keystroke apply above, timed in the same rounds", spin, keystroke, 1.3));

@@ -13,7 +13,7 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
                                    ${CMAKE_SOURCE_DIR}/tests/wine/box_watch.cpp
                                    ${CMAKE_SOURCE_DIR}/tests/wine/drive.cpp)
         target_include_directories(panel_bench PRIVATE ${CMAKE_SOURCE_DIR})
-        target_link_libraries(panel_bench PRIVATE tsxapi user32 gdi32 comctl32 ${static_runtime})
+        target_link_libraries(panel_bench PRIVATE hosting tsxapi user32 gdi32 comctl32 ${static_runtime})
         add_dependencies(panel_bench ortolan)
     endif()
 else()

@@ -35,6 +35,8 @@ add_library(ortolan_controls STATIC ${controls_win})
 target_link_libraries(ortolan_controls PUBLIC ortolan_core ortolan_win)
 
 # The module. Its title and credit line carry the project's version.
+file(STRINGS ${CMAKE_SOURCE_DIR}/LICENSE ORTOLAN_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/LICENSE)
 configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/generated/res/version.h)
 add_library(ortolan MODULE ${module_win} ${CMAKE_SOURCE_DIR}/res/ortolan.rc
             ${CMAKE_SOURCE_DIR}/plugin/ortolan.def)
@@ -63,11 +65,16 @@ target_compile_definitions(tsxapi PRIVATE "TSXAPI=__declspec(dllexport)" STANDIN
 target_link_libraries(tsxapi PRIVATE standin_core user32 gdi32 ${static_runtime})
 target_include_directories(tsxapi PUBLIC ${CMAKE_SOURCE_DIR})
 
+# The host library: the workbench, the Wine tests and the benchmark load the
+# module and run their loop through it.
+add_library(hosting STATIC ${hosting_win})
+target_link_libraries(hosting PUBLIC hosting_core tsxapi user32)
+
 # The workbench host program.
 file(GLOB workbench_resources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/host/workbench/*.rc)
 if(workbench_win)
     add_executable(workbench WIN32 ${workbench_win} ${workbench_resources})
-    target_link_libraries(workbench PRIVATE tsxapi workbench_core ortolan_win user32 gdi32 comctl32 comdlg32
+    target_link_libraries(workbench PRIVATE hosting tsxapi workbench_core ortolan_win user32 gdi32 comctl32 comdlg32
                           ${static_runtime})
     add_dependencies(workbench ortolan)
 endif()
@@ -95,7 +102,7 @@ if(NOT harness_sources)
 endif()
 add_library(wine_harness STATIC ${harness_sources})
 target_include_directories(wine_harness PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests/wine)
-target_link_libraries(wine_harness PUBLIC tsxapi ortolan_core user32 gdi32 comctl32 advapi32)
+target_link_libraries(wine_harness PUBLIC hosting tsxapi ortolan_core user32 gdi32 comctl32 advapi32)
 
 add_test(NAME wine.prefix COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run --init)
 set_tests_properties(wine.prefix PROPERTIES

@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "res/version.h"
 #include "win/Gdi_win.h"
+#include "win/ModelessKeyboard_win.h"
 #include "win/PixelGeometry_win.h"
 
 namespace {
@@ -30,6 +31,10 @@ void Line(HDC dc, COLORREF colour, std::initializer_list<POINT> points) {
 }  // namespace
 
 TransformPanel::TransformPanel(PanelNotifier*) {}
+
+TransformPanel::~TransformPanel() {
+    if (hwnd) DestroyWindow(hwnd);
+}
 
 bool TransformPanel::OpenPanel() {
     mainView.Attach(tsxGetMainViewHwnd());
@@ -64,6 +69,7 @@ void TransformPanel::OnHostEvent(PanelNotifier*, int) {}
 
 void TransformPanel::ShowPanel() {
     if (!hwnd) return;
+    closed = false;
     SetActiveWindow(hwnd);
     ShowWindow(hwnd, SW_SHOW);
 }
@@ -92,6 +98,7 @@ INT_PTR CALLBACK TransformPanel::DialogProc(HWND window, UINT message, WPARAM wp
     if (!self) return FALSE;
     const INT_PTR result = self->OnMessage(message, wp, lp);
     if (message == WM_NCDESTROY) {
+        ModelessKeyboard::Remove(window);
         SetWindowLongPtrA(window, DWLP_USER, 0);
         self->hwnd = nullptr;
         // The spins keep no subclass that would tell them their windows
@@ -150,6 +157,8 @@ bool TransformPanel::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 INT_PTR TransformPanel::OnInitDialog() {
+    // The host's loop gives the panel no keyboard of its own.
+    ModelessKeyboard::Add(hwnd);
     AttachControls();
     exchange.Bind(hwnd);
     exchange.ToFields();
@@ -348,7 +357,10 @@ void TransformPanel::ToggleReduction(int reducedHeight) {
     MoveWindow(hwnd, r.left, r.top, r.right - r.left, height, TRUE);
 }
 
-void TransformPanel::Hide() { ShowWindow(hwnd, SW_HIDE); }
+void TransformPanel::Hide() {
+    closed = true;
+    ShowWindow(hwnd, SW_HIDE);
+}
 
 void TransformPanel::OnPaint() {
     PaintDC paint(hwnd);

@@ -42,7 +42,8 @@ public:
     explicit TransformPanel(PanelNotifier* notifier);
     TransformPanel(const TransformPanel&) = delete;
     TransformPanel& operator=(const TransformPanel&) = delete;
-    virtual ~TransformPanel() = default;
+    // Destroys the panel's window, when it still has one.
+    virtual ~TransformPanel();
 
     bool OpenPanel() override;
     void ClosePanel() override;
@@ -50,6 +51,10 @@ public:
     void ShowPanel() override;
 
     HWND Window() const { return hwnd; }
+    // Closed by its user (its X, WM_CLOSE, Escape) and not shown since, or
+    // without a window: nothing but ShowPanel brings it back, and only the
+    // latest panel is ever shown again.
+    bool IsClosed() const { return !hwnd || closed; }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
@@ -84,6 +89,7 @@ private:
     void ReadPointSelection();
 
     HWND hwnd = nullptr;
+    bool closed = false;
     bool rolledUp = false;
     TitleButton rollFieldsButton;  // IDC_ROLL_FIELDS
     TitleButton rollTitleButton;   // IDC_ROLL_TITLE

@@ -6,19 +6,23 @@
 
 namespace {
 
+using namespace extension_record;
+
+void PutLittle16(ExtensionRecordImage& image, std::size_t offset, unsigned value) {
+    image[offset] = value & 0xFF;
+    image[offset + 1] = (value >> 8) & 0xFF;
+}
+
 ExtensionRecordImage BuildImage() {
     ExtensionRecordImage image{};
     static const char kName[] = "Ortolan";
     static const char kDescription[] = "Was written by me";
-    static_assert(sizeof(kName) <= kRecordNameWidth, "name fits its field");
-    static_assert(sizeof(kDescription) <= kRecordDescriptionWidth, "description fits its field");
-    std::memcpy(image.data(), kName, sizeof(kName));
-    std::memcpy(image.data() + kRecordNameWidth, kDescription, sizeof(kDescription));
-    const std::size_t ids = kRecordNameWidth + kRecordDescriptionWidth;
-    image[ids + 0] = IDB_MODULE_ICON & 0xFF;
-    image[ids + 1] = (IDB_MODULE_ICON >> 8) & 0xFF;
-    image[ids + 2] = IDS_CREDIT & 0xFF;
-    image[ids + 3] = (IDS_CREDIT >> 8) & 0xFF;
+    static_assert(sizeof(kName) <= kNameWidth, "name fits its field");
+    static_assert(sizeof(kDescription) <= kDescriptionWidth, "description fits its field");
+    std::memcpy(image.data() + kNameOffset, kName, sizeof(kName));
+    std::memcpy(image.data() + kDescriptionOffset, kDescription, sizeof(kDescription));
+    PutLittle16(image, kIconIdOffset, IDB_MODULE_ICON);
+    PutLittle16(image, kCreditIdOffset, IDS_CREDIT);
     return image;
 }
 
@@ -30,5 +34,5 @@ const ExtensionRecordImage& ExtensionRecord() {
 }
 
 void CopyExtensionRecord(void* buffer) {
-    std::memcpy(buffer, ExtensionRecord().data(), kExtensionRecordSize);
+    std::memcpy(buffer, ExtensionRecord().data(), ExtensionRecord().size());
 }

@@ -2,17 +2,14 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 #include <cstdint>
 
-constexpr std::size_t kExtensionRecordSize = 100;
-constexpr std::size_t kRecordNameWidth = 32;
-constexpr std::size_t kRecordDescriptionWidth = 64;
+#include "api/extension_record.h"
 
-using ExtensionRecordImage = std::array<std::uint8_t, kExtensionRecordSize>;
+using ExtensionRecordImage = std::array<std::uint8_t, extension_record::kSize>;
 
-// Byte image: name (32 bytes, NUL padded), description (64 bytes, NUL
-// padded), icon bitmap id and credit string id as little-endian 16-bit.
+// The module's record: "Ortolan", its description, and the ids of its icon
+// bitmap and credit string.
 const ExtensionRecordImage& ExtensionRecord();
 
 // Copies the whole record into a host buffer of at least 100 bytes.

@@ -72,6 +72,12 @@ Options ParseOptions(const std::vector<std::string>& args) {
             }
             options.demo = true;
             options.outDir = args[++i];
+        } else if (arg == "--host-loop") {
+            if (i + 1 >= args.size() || !hosting::ParseLoopKind(args[i + 1], options.hostLoop)) {
+                options.error = "--host-loop needs accelerators, dialog or plain";
+                return options;
+            }
+            ++i;
         } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
             options.error = "unknown option " + arg;
             return options;

@@ -1,13 +1,19 @@
 // The workbench's command line, without windows.h.
 //
-//     workbench.exe [module path]
-//     workbench.exe --demo <outdir> [module path]
+//     workbench.exe [--host-loop accelerators|dialog|plain] [module path]
+//     workbench.exe --demo <outdir> [--host-loop ...] [module path]
 //
 // Without a module path the workbench loads ortolan.tsx from its own folder.
+// The host loop is the message loop the workbench runs: by default the one
+// most hosts run (their own accelerators for every message, no dialog
+// handling for the module's windows); "dialog" hands every dialog its
+// keyboard through IsDialogMessage; "plain" translates no keys at all.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "host/hosting/loop_kind.h"
 
 namespace workbench {
 
@@ -21,6 +27,7 @@ struct Options {
     bool demo = false;
     std::string outDir;      // demo only
     std::string modulePath;  // empty: the default beside the workbench
+    hosting::LoopKind hostLoop = hosting::LoopKind::Accelerators;
     std::string error;       // not empty: the command line was not understood
 };
 
@@ -31,6 +38,7 @@ Options ParseOptions(const std::vector<std::string>& args);
 std::string BesideProgram(const std::string& programPath, const std::string& file);
 
 const char* const kDefaultModuleName = "ortolan.tsx";
-const char* const kUsage = "usage: workbench.exe [module.tsx] | workbench.exe --demo <outdir> [module.tsx]";
+const char* const kUsage =
+    "usage: workbench.exe [--demo <outdir>] [--host-loop accelerators|dialog|plain] [module.tsx]";
 
 }  // namespace workbench

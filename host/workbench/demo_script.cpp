@@ -1,6 +1,14 @@
 #include "host/workbench/demo_script.h"
 
 namespace workbench {
+namespace {
+
+// The virtual key codes, spelt out here because this file does without windows.h.
+const int kVirtualKeyTab = 0x09;
+const int kVirtualKeyUp = 0x26;
+const int kVirtualKeyDelete = 0x2E;
+
+}  // namespace
 
 const DemoStep kDemoScript[] = {
     {DemoAction::WriteRecord, 0, nullptr, "read the module's description"},
@@ -16,8 +24,10 @@ const DemoStep kDemoScript[] = {
     {DemoAction::Screenshot, 0, "03-panel-title.bmp", "panel reduced to its title strip"},
     {DemoAction::ClickInPanel, 0, nullptr, "restore the full panel", 3007},
     {DemoAction::TypeInPanel, 0, nullptr, "move the cube to the right by typing its location Y", 3011, "7.5"},
-    {DemoAction::SpinUp, 0, nullptr, "step location Y up by the spin", 3011},
+    {DemoAction::PressKey, 0, nullptr, "step location Y up by the Up key", 3011, nullptr, kVirtualKeyUp},
+    {DemoAction::PressKey, 0, nullptr, "Tab from location Y to location Z", 3011, nullptr, kVirtualKeyTab},
     {DemoAction::TypeInPanel, 0, nullptr, "turn the cube about Z", 3019, "30"},
+    {DemoAction::PressKey, 0, nullptr, "Delete in the main view, a host shortcut", 0, nullptr, kVirtualKeyDelete},
     {DemoAction::Pump, 300, nullptr, "let the view repaint"},
     {DemoAction::Screenshot, 0, "04-object-edited.bmp", "the cube moved by a typed value and a spin step"},
     {DemoAction::RightClick, 0, nullptr, "right click while active"},
@@ -39,7 +49,7 @@ const char* DemoActionName(DemoAction action) {
     case DemoAction::Screenshot: return "screenshot";
     case DemoAction::WriteJournal: return "journal";
     case DemoAction::TypeInPanel: return "type";
-    case DemoAction::SpinUp: return "spin up";
+    case DemoAction::PressKey: return "key";
     case DemoAction::ClickInPanel: return "click";
     }
     return "?";

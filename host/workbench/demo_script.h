@@ -1,8 +1,9 @@
 // The scripted demo session of the workbench (--demo), without windows.h.
 //
 // One table row per step, run top to bottom by the demo runner. To extend
-// the session (typing into the panel, pressing its buttons ...) add an
-// action here, teach the runner to do it, and add rows to kDemoScript.
+// the session add an action here, teach the runner to do it, and add rows to
+// kDemoScript. Keys are posted as the system queues them and go through the
+// workbench's host loop, as a user's would.
 #pragma once
 
 #include <cstddef>
@@ -17,8 +18,8 @@ enum class DemoAction {
     Pump,          // process messages for `milliseconds`
     Screenshot,    // the workbench window and all over it into <outdir>/<file>
     WriteJournal,  // the whole journal into <outdir>/<file>
-    TypeInPanel,   // select all of panel field `control`, then type `text` a character at a time
-    SpinUp,        // the Up arrow key in panel field `control`, as its spin button's up arrow
+    TypeInPanel,   // focus and select all of panel field `control`, then type `text` a key at a time
+    PressKey,      // key `key` in panel control `control` (0: the main view); notes focus and status
     ClickInPanel,  // a click on panel button `control`
 };
 
@@ -27,8 +28,9 @@ struct DemoStep {
     int milliseconds;  // Pump
     const char* file;  // Screenshot, WriteJournal
     const char* note;  // what the step is for, written to the report
-    int control = 0;             // TypeInPanel, SpinUp, ClickInPanel: the panel's control id
+    int control = 0;             // TypeInPanel, PressKey, ClickInPanel: the panel's control id
     const char* text = nullptr;  // TypeInPanel
+    int key = 0;                 // PressKey: a virtual key code
 };
 
 extern const DemoStep kDemoScript[];

@@ -6,7 +6,6 @@
 
 #include "host/standin.h"
 #include "host/workbench/demo_script.h"
-#include "host/workbench/message_loop_win.h"
 #include "host/workbench/screenshot_win.h"
 
 namespace workbench {
@@ -25,7 +24,7 @@ bool CreateFolders(const std::string& path, std::string* error) {
         std::string prefix = path.substr(0, i);
         if (prefix.empty() || prefix.back() == ':') continue;
         if (!CreateDirectoryA(prefix.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
-            *error = "cannot create the folder " + prefix + ": " + DescribeError(GetLastError());
+            *error = "cannot create the folder " + prefix + ": " + hosting::DescribeError(GetLastError());
             return false;
         }
     }
@@ -69,8 +68,8 @@ int DemoRunner::Fail(const std::string& what, int exitCode) {
     return exitCode;
 }
 
-void DemoRunner::WriteRecord(const ModuleLink& module) {
-    ExtensionInfo info = module.GetData();
+void DemoRunner::WriteRecord(const hosting::ModuleLink& module) {
+    hosting::ExtensionInfo info = module.GetData();
     Note("name: " + info.name);
     Note("description: " + info.description);
     Note("icon id: " + std::to_string(info.iconId));
@@ -84,7 +83,7 @@ void DemoRunner::WriteRecord(const ModuleLink& module) {
         Note("icon bitmap: none (a grey square stands in)");
     }
     if (icon) DeleteObject(icon);
-    Note("version: " + std::to_string(module.GetVersion()));
+    Note("version: " + std::to_string(module.getVersion()));
 }
 
 bool DemoRunner::WriteJournal(const std::string& path, std::string* error) const {
@@ -129,9 +128,9 @@ HWND DemoRunner::LatestPanel(MainWindow& window) {
     return search.second;
 }
 
-int DemoRunner::Run(MainWindow& window, const ModuleLink& module) {
+int DemoRunner::Run(MainWindow& window, const hosting::ModuleLink& module, const hosting::MessageLoop& loop) {
     int exitCode = 0;
-    PumpFor(200);  // the workbench paints before the module comes in
+    loop.PumpFor(200);  // the workbench paints before the module comes in
     for (size_t i = 0; i < kDemoScriptLength; ++i) {
         const DemoStep& step = kDemoScript[i];
         std::string heading = "step " + std::to_string(i + 1) + ": " + DemoActionName(step.action);
@@ -145,11 +144,11 @@ int DemoRunner::Run(MainWindow& window, const ModuleLink& module) {
         case DemoAction::LeftClick: window.LeftClickIcon(); break;
         case DemoAction::RightClick: window.RightClickIcon(); break;
         case DemoAction::Deactivate: window.DeactivateModule(); break;
-        case DemoAction::Pump: PumpFor(static_cast<DWORD>(step.milliseconds)); break;
+        case DemoAction::Pump: loop.PumpFor(static_cast<DWORD>(step.milliseconds)); break;
         case DemoAction::Screenshot: {
             // Everything on screen paints before the picture is taken.
             RedrawWindow(window.Window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-            PumpFor(50);
+            loop.PumpFor(50);
             RECT area;
             GetWindowRect(window.Window(), &area);
             if (!CaptureScreenArea(area, OutPath(step.file), &error)) {
@@ -159,27 +158,30 @@ int DemoRunner::Run(MainWindow& window, const ModuleLink& module) {
             break;
         }
         case DemoAction::TypeInPanel:
-        case DemoAction::SpinUp:
+        case DemoAction::PressKey:
         case DemoAction::ClickInPanel: {
-            HWND field = GetDlgItem(LatestPanel(window), step.control);
-            if (!field) {
+            HWND target = step.control ? GetDlgItem(LatestPanel(window), step.control) : window.View();
+            if (!target) {
                 Note("error: no panel control " + std::to_string(step.control));
                 exitCode = 3;
                 break;
             }
             if (step.action == DemoAction::ClickInPanel) {
-                SendMessageA(field, BM_CLICK, 0, 0);
+                SendMessageA(target, BM_CLICK, 0, 0);
                 RECT panel;
                 GetWindowRect(LatestPanel(window), &panel);
                 Note("panel height: " + std::to_string(panel.bottom - panel.top));
-            } else if (step.action == DemoAction::SpinUp) {
-                SendMessageA(field, WM_KEYDOWN, VK_UP, 1);
-                SendMessageA(field, WM_KEYUP, VK_UP, 0xC0000001);
-            } else {
-                SendMessageA(field, EM_SETSEL, 0, -1);
-                for (const char* c = step.text; c && *c; ++c)
-                    SendMessageA(field, WM_CHAR, static_cast<unsigned char>(*c), 1);
+                break;
             }
+            SetFocus(target);
+            if (step.action == DemoAction::TypeInPanel) {
+                SendMessageA(target, EM_SETSEL, 0, -1);
+                hosting::TypeKeys(loop, target, step.text);
+                break;
+            }
+            hosting::PressKey(loop, target, static_cast<UINT>(step.key));
+            Note("focus: control " + std::to_string(GetDlgCtrlID(GetFocus())));
+            Note(std::string("host key: ") + (window.Keys().Last() ? window.Keys().Last() : "none"));
             break;
         }
         case DemoAction::WriteJournal:

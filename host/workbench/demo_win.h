@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "host/hosting/host_loop_win.h"
+#include "host/hosting/module_link_win.h"
 #include "host/workbench/main_window_win.h"
-#include "host/workbench/module_link_win.h"
 
 namespace workbench {
 
@@ -27,12 +28,12 @@ public:
     // Reports a failure before the session could start; the exit code.
     int Fail(const std::string& what, int exitCode);
     // Runs the script; returns the exit code (0 when every step worked).
-    int Run(MainWindow& window, const ModuleLink& module);
+    int Run(MainWindow& window, const hosting::ModuleLink& module, const hosting::MessageLoop& loop);
 
 private:
     std::string OutPath(const char* file) const;
     bool WriteJournal(const std::string& path, std::string* error) const;
-    void WriteRecord(const ModuleLink& module);
+    void WriteRecord(const hosting::ModuleLink& module);
     static HWND LatestPanel(MainWindow& window);
     static void CALLBACK WatchMessageBoxes(HWND, UINT, UINT_PTR, DWORD);
     static BOOL CALLBACK DismissIfMessageBox(HWND window, LPARAM);

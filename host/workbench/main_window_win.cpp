@@ -6,7 +6,7 @@
 
 #include "host/standin.h"
 #include "host/workbench/commands.h"
-#include "host/workbench/window_win.h"
+#include "host/hosting/window_win.h"
 
 namespace workbench {
 namespace {
@@ -35,7 +35,7 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::Create(HINSTANCE appInstance, const RECT& bounds) {
     instance = appInstance;
-    if (!RegisterObjectClass<MainWindow>(instance, kMainWindowClass, GetSysColorBrush(COLOR_BTNFACE))) return false;
+    if (!hosting::RegisterObjectClass<MainWindow>(instance, kMainWindowClass, GetSysColorBrush(COLOR_BTNFACE))) return false;
     CreateWindowExA(0, kMainWindowClass, kTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, bounds.left, bounds.top,
                     bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, BuildMenu(), instance, this);
     if (!hwnd) return false;
@@ -64,7 +64,7 @@ void MainWindow::OnCreate() {
 }
 
 void MainWindow::ShowModule() {
-    ExtensionInfo info = module.GetData();
+    hosting::ExtensionInfo info = module.GetData();
     strip.SetModule(module.LoadBitmapResource(info.iconId), info.name, info.description,
                     module.LoadStringResource(info.creditId));
 }
@@ -103,6 +103,10 @@ void MainWindow::OnSize(int width, int height) {
 }
 
 void MainWindow::OnCommand(int id, int code) {
+    if (code == 1) {  // from the accelerators
+        if (const char* key = keys.OnCommand(id)) SetStatus(std::string("Host key: ") + key);
+        return;
+    }
     switch (id) {
     case kDeactivateCommand: DeactivateModule(); break;
     case kExitCommand: DestroyWindow(hwnd); break;
@@ -115,19 +119,19 @@ void MainWindow::OnCommand(int id, int code) {
 
 void MainWindow::LeftClickIcon() {
     SetStatus("Module: left click");
-    module.LeftClick();
+    module.leftClick();
     SyncScene(false);
 }
 
 void MainWindow::RightClickIcon() {
     SetStatus("Module: right click");
-    module.RightClick();
+    module.rightClick();
     SyncScene(false);
 }
 
 void MainWindow::DeactivateModule() {
     SetStatus("Module: deactivate");
-    module.Deactivate();
+    module.deactivate();
 }
 
 void MainWindow::ResetScene() {

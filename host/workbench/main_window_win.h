@@ -8,7 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "host/workbench/module_link_win.h"
+#include "host/hosting/host_loop_win.h"
+#include "host/hosting/module_link_win.h"
 #include "host/workbench/scene_view_win.h"
 #include "host/workbench/tool_strip_win.h"
 
@@ -16,7 +17,7 @@ namespace workbench {
 
 class MainWindow {
 public:
-    explicit MainWindow(const ModuleLink& module) : module(module) {}
+    explicit MainWindow(const hosting::ModuleLink& module) : module(module) {}
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow();
@@ -25,6 +26,8 @@ public:
     bool Create(HINSTANCE instance, const RECT& bounds);
     HWND Window() const { return hwnd; }
     HWND View() const { return view.Window(); }
+    // The host's shortcuts; each one that fires is named in the status line.
+    hosting::HostKeys& Keys() { return keys; }
 
     // What the icon, the menu and the list do; the demo runs the same.
     void LeftClickIcon();
@@ -49,7 +52,8 @@ private:
     void OnCommand(int id, int code);
     void ShowModule();
 
-    const ModuleLink& module;
+    const hosting::ModuleLink& module;
+    hosting::HostKeys keys;
     ToolStrip strip;
     SceneView view;
     HWND list = nullptr;

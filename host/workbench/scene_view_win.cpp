@@ -6,7 +6,7 @@
 #include <string>
 
 #include "host/standin.h"
-#include "host/workbench/window_win.h"
+#include "host/hosting/window_win.h"
 #include "win/Gdi_win.h"
 #include "win/OffscreenDC_win.h"
 
@@ -92,7 +92,7 @@ std::vector<ViewObject> ReadScene() {
 }
 
 bool SceneView::Create(HWND parent, HINSTANCE instance) {
-    if (!RegisterObjectClass<SceneView>(instance, kClassName, nullptr, CS_HREDRAW | CS_VREDRAW)) return false;
+    if (!hosting::RegisterObjectClass<SceneView>(instance, kClassName, nullptr, CS_HREDRAW | CS_VREDRAW)) return false;
     CreateWindowExA(WS_EX_CLIENTEDGE, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 10, 10,
                     parent, nullptr, instance, this);
     return hwnd != nullptr;

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <vector>
 
-#include "host/workbench/module_link_win.h"
+#include "host/hosting/module_link_win.h"
 #include "res/bitmaps/bmp_file.h"
 #include "win/Gdi_win.h"
 
@@ -33,13 +33,13 @@ bool CaptureScreenArea(const RECT& area, const std::string& path, std::string* e
     void* bits = nullptr;
     GdiObject<HBITMAP> dib(CreateDIBSection(screenDc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!screenDc.Get() || !memory.Get() || !dib.Get() || !bits) {
-        *error = "no bitmap for the screenshot: " + DescribeError(GetLastError());
+        *error = "no bitmap for the screenshot: " + hosting::DescribeError(GetLastError());
         return false;
     }
     {
         Selection picked(memory.Get(), dib.Get());
         if (!BitBlt(memory.Get(), 0, 0, width, height, screenDc.Get(), r.left, r.top, SRCCOPY | CAPTUREBLT)) {
-            *error = "copying the screen failed: " + DescribeError(GetLastError());
+            *error = "copying the screen failed: " + hosting::DescribeError(GetLastError());
             return false;
         }
         GdiFlush();

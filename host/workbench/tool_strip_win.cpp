@@ -6,11 +6,11 @@
 #include <algorithm>
 
 #include "host/workbench/commands.h"
-#include "host/workbench/window_win.h"
+#include "host/hosting/window_win.h"
 
 namespace workbench {
 bool ToolStrip::Create(HWND parent, HINSTANCE instance) {
-    if (!RegisterObjectClass<ToolStrip>(instance, kToolStripClass, GetSysColorBrush(COLOR_BTNFACE))) {
+    if (!hosting::RegisterObjectClass<ToolStrip>(instance, kToolStripClass, GetSysColorBrush(COLOR_BTNFACE))) {
         return false;
     }
     CreateWindowExA(0, kToolStripClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 10, Height(), parent,

@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
+#include "host/hosting/host_loop_win.h"
+#include "host/hosting/module_link_win.h"
 #include "host/workbench/command_line.h"
 #include "host/workbench/demo_win.h"
 #include "host/workbench/main_window_win.h"
-#include "host/workbench/message_loop_win.h"
-#include "host/workbench/module_link_win.h"
 
 using namespace workbench;
 
@@ -72,21 +72,25 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         options.modulePath.empty() ? BesideProgram(ProgramPath(), kDefaultModuleName) : options.modulePath;
     // Declared before the window: the module is unloaded only after the main
     // window, and with it every window of the module, is gone.
-    ModuleLink module;
+    hosting::ModuleLink module;
     if (!module.Load(modulePath)) {
         if (demo) return demo->Fail(module.Error(), kExitModule);
         ShowError(module.Error());
         return kExitModule;
     }
-    if (demo) demo->Note("module: " + module.Path());
+    if (demo) {
+        demo->Note("module: " + module.Path());
+        demo->Note(std::string("host loop: ") + hosting::LoopKindName(options.hostLoop));
+    }
 
     MainWindow window(module);
     if (!window.Create(instance, WindowBounds(options.demo))) {
-        std::string error = "cannot create the main window: " + DescribeError(GetLastError());
+        std::string error = "cannot create the main window: " + hosting::DescribeError(GetLastError());
         if (demo) return demo->Fail(error, kExitWindow);
         ShowError(error);
         return kExitWindow;
     }
-    if (demo) return demo->Run(window, module);
-    return RunMessageLoop();
+    const hosting::MessageLoop loop(options.hostLoop, window.Window(), window.Keys().Table());
+    if (demo) return demo->Run(window, module, loop);
+    return loop.Run();
 }

@@ -120,6 +120,24 @@ TEST_F(BuiltModuleTest, CarriesThePanelTemplateAndTheCreditLine) {
 #endif
 }
 
+TEST_F(BuiltModuleTest, NamesItselfInItsVersionResource) {
+    const auto data = PeImage(kBuild + "/ortolan.tsx").Resource(16, 1);
+    // Keys and values are UTF-16 texts apart by NULs and padding: their
+    // ASCII halves read in order, each run of NULs as one '|'.
+    std::string text;
+    for (std::size_t i = 0; i + 1 < data.size(); i += 2) {
+        if (data[i]) text += static_cast<char>(data[i]);
+        else if (text.empty() || text.back() != '|') text += '|';
+    }
+    for (const char* entry : {"ProductName|Ortolan|", "OriginalFilename|ortolan.tsx|",
+                              "LegalCopyright|Copyright (c) 2026 Kestrelworks|", "FileDescription|Ortolan"})
+        EXPECT_NE(std::string::npos, text.find(entry)) << entry << " in " << text;
+#ifdef ORTOLAN_VERSION
+    EXPECT_NE(std::string::npos, text.find("FileVersion|" ORTOLAN_VERSION ".0.0|"));
+    EXPECT_NE(std::string::npos, text.find("ProductVersion|" ORTOLAN_VERSION ".0.0|"));
+#endif
+}
+
 TEST_F(BuiltModuleTest, CarriesEveryBitmapAtItsSizeAndDepth) {
     PeImage module(kBuild + "/ortolan.tsx");
     ASSERT_TRUE(module.Valid());

@@ -7,12 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "host/hosting/extension_record.h"
 #include "host/workbench/command_line.h"
 #include "host/workbench/demo_script.h"
-#include "host/workbench/extension_record.h"
 #include "host/workbench/wireframe.h"
 
 using namespace workbench;
+using hosting::DecodeExtensionRecord;
+using hosting::ExtensionInfo;
+using extension_record::kSize;
 
 using Args = std::vector<std::string>;
 
@@ -36,6 +39,9 @@ TEST(WorkbenchCommandLine, Options) {
     EXPECT_FALSE(plain.demo);
     EXPECT_EQ("", plain.modulePath);
     EXPECT_EQ("", plain.error);
+    EXPECT_EQ(hosting::LoopKind::Accelerators, plain.hostLoop);
+    EXPECT_EQ(hosting::LoopKind::Plain, ParseOptions({"wb", "--host-loop", "plain", "m.tsx"}).hostLoop);
+    EXPECT_EQ(hosting::LoopKind::Dialog, ParseOptions({"wb", "--host-loop", "dialog"}).hostLoop);
 
     Options module = ParseOptions({"wb", "other.tsx"});
     EXPECT_EQ("other.tsx", module.modulePath);
@@ -56,6 +62,8 @@ TEST(WorkbenchCommandLine, BadOptionsAreReported) {
     EXPECT_NE("", ParseOptions({"wb", "--demo", ""}).error);
     EXPECT_NE("", ParseOptions({"wb", "--demo", "a", "--demo", "b"}).error);
     EXPECT_NE("", ParseOptions({"wb", "--frobnicate"}).error);
+    EXPECT_NE("", ParseOptions({"wb", "--host-loop"}).error);
+    EXPECT_NE("", ParseOptions({"wb", "--host-loop", "generous"}).error);
     EXPECT_NE("", ParseOptions({"wb", "a.tsx", "b.tsx"}).error);
 }
 
@@ -66,7 +74,7 @@ TEST(WorkbenchCommandLine, DefaultModuleSitsBesideTheProgram) {
 }
 
 TEST(WorkbenchExtensionRecord, DecodesTheFields) {
-    std::uint8_t record[kRecordSize] = {};
+    std::uint8_t record[kSize] = {};
     std::memcpy(record, "Ortolan", 7);
     std::memcpy(record + 32, "Was written by me", 17);
     record[96] = 0xD1;
@@ -81,7 +89,7 @@ TEST(WorkbenchExtensionRecord, DecodesTheFields) {
 }
 
 TEST(WorkbenchExtensionRecord, FullFieldsStopAtTheirWidth) {
-    std::uint8_t record[kRecordSize];
+    std::uint8_t record[kSize];
     std::memset(record, 'A', sizeof record);
     ExtensionInfo info = DecodeExtensionRecord(record);
     EXPECT_EQ(std::string(32, 'A'), info.name);

@@ -32,7 +32,14 @@ void Replace(HWND edit, const std::string& keys) {
     Type(edit, keys);
 }
 
+namespace {
+const hosting::MessageLoop* hostLoop = nullptr;
+}
+
+void UseLoop(const hosting::MessageLoop* loop) { hostLoop = loop; }
+
 void Drain() {
+    if (hostLoop) return hostLoop->Drain();
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);

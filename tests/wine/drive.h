@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "host/hosting/host_loop_win.h"
+
 namespace harness {
 
 // Key scripts for Type and Replace: printable bytes and backspace are typed
@@ -29,8 +31,11 @@ void Type(HWND edit, const std::string& keys);
 // Selects the edit's whole text and types the key script over it.
 void Replace(HWND edit, const std::string& keys);
 
-// Handles what is waiting in this thread's message queue, and returns.
+// Handles what is waiting in this thread's message queue, and returns: through
+// the loop of the host the module runs in, while there is one (UseLoop), and
+// with TranslateMessage and DispatchMessage alone otherwise.
 void Drain();
+void UseLoop(const hosting::MessageLoop* loop);
 
 // Erases and paints the window and all its children now.
 void Repaint(HWND window);

@@ -24,11 +24,6 @@ volatile DWORD testStarted = 0;
 volatile DWORD testProgressed = 0;
 constexpr DWORD kTestLimitMs = 60000;
 
-template <class Function>
-Function Resolve(HMODULE module, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 // Ends the program when one test runs for longer than a minute: a test
 // that waits on a window that never comes must fail, not hang.
 DWORD WINAPI Watchdog(void*) {
@@ -165,42 +160,6 @@ void WriteProfile(const char* entry, DWORD value) {
 
 namespace {
 
-LRESULT CALLBACK ViewProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-    return DefWindowProcA(window, message, wp, lp);
-}
-
-HWND CreateView() {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = ViewProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = "OrtolanTestView";
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        RegisterClassA(&wc);
-        registered = true;
-    }
-    HWND view = CreateWindowExA(0, "OrtolanTestView", "test main view",
-                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 80, 800, 600, nullptr,
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
-    Pump(20);
-    return view;
-}
-
-struct PanelSearch {
-    HWND owner;
-    std::vector<HWND>* found;
-};
-
-BOOL CALLBACK CollectPanel(HWND window, LPARAM lp) {
-    auto* search = reinterpret_cast<PanelSearch*>(lp);
-    if (GetWindow(window, GW_OWNER) == search->owner &&
-        (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
-        search->found->push_back(window);
-    return TRUE;
-}
-
 // The module beside the program, or the one ORTOLAN_MODULE names (an
 // installed copy, as the package check runs the tests against it).
 std::string ModulePath() {
@@ -212,42 +171,36 @@ std::string ModulePath() {
 
 }  // namespace
 
-ModuleFixture::ModuleFixture() {
-    standinReset();
+ModuleFixture::ModuleFixture(hosting::LoopKind loop) : host(loop), view(host.View()) {
     DeleteProfile();
     TakeDismissedBoxes();
-    view = CreateView();
-    standinSetMainView(view);
+    UseLoop(&host.Loop());
+    Pump(20);
     installFolder = FreshFolder("install");
-    standinSetTSDir(installFolder.c_str());
     const std::string path = ModulePath();
-    module = LoadLibraryA(path.c_str());
-    if (!module) {
-        Fail(__FILE__, __LINE__, path + " did not load");
+    if (!host.Load(path, installFolder)) {
+        UseLoop(nullptr);
+        Fail(__FILE__, __LINE__, host.Module().Error());
         throw Abort();
     }
-    getData = Resolve<GetDataFn>(module, "tsxGetData");
-    getVersion = Resolve<IntFn>(module, "tsxGetVersion");
-    leftClick = Resolve<IntFn>(module, "tsxOnLeftClick");
-    rightClick = Resolve<VoidFn>(module, "tsxOnRightClick");
-    deactivate = Resolve<VoidFn>(module, "tsxDeactivate");
-    if (!getData || !getVersion || !leftClick || !rightClick || !deactivate) {
-        Fail(__FILE__, __LINE__, "an entry point is missing");
-        throw Abort();
-    }
+    const hosting::ModuleLink& link = host.Module();
+    module = link.Handle();
+    getData = link.getData;
+    getVersion = link.getVersion;
+    leftClick = link.leftClick;
+    rightClick = link.rightClick;
+    deactivate = link.deactivate;
 }
 
 ModuleFixture::~ModuleFixture() {
-    if (view) DestroyWindow(view);
-    Pump(20);
-    standinSetMainView(nullptr);
-    if (module) FreeLibrary(module);
+    host.Close();
+    UseLoop(nullptr);
 }
 
 std::vector<HWND> ModuleFixture::Panels() const {
     std::vector<HWND> found;
-    PanelSearch search{view, &found};
-    EnumThreadWindows(GetCurrentThreadId(), CollectPanel, reinterpret_cast<LPARAM>(&search));
+    for (HWND window : host.Owned())
+        if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) found.push_back(window);
     return found;
 }
 
@@ -261,7 +214,7 @@ HWND ModuleFixture::Panel() const {
     return panels.front();
 }
 
-OpenedPanel::OpenedPanel() {
+OpenedPanel::OpenedPanel(hosting::LoopKind loop) : f(loop) {
     f.leftClick();
     Pump();
     panel = f.Panel();

@@ -12,6 +12,7 @@
 
 #include "box_watch.h"
 #include "drive.h"
+#include "host/hosting/host_win.h"
 #include "host/standin.h"
 
 namespace harness {
@@ -73,29 +74,28 @@ void DeleteProfile();
 bool ReadProfile(const char* entry, DWORD& value);
 void WriteProfile(const char* entry, DWORD value);
 
-using GetDataFn = int(__cdecl*)(void*, int);
-using IntFn = int(__cdecl*)();
-using VoidFn = void(__cdecl*)();
-
-// The real module loaded beside the stand-in host, with a main view window
-// that owns its panels. Unloading destroys the view first, so no panel
-// outlives the code of its window procedure.
+// The real module loaded beside the stand-in host, in the host library's
+// host: a main view window that owns its panels and takes the host's keys,
+// and the host's loop, which Pump and Drain go through while the fixture
+// lives. Unloading destroys the view first, so no panel outlives the code of
+// its window procedure.
 class ModuleFixture {
 public:
-    ModuleFixture();
+    explicit ModuleFixture(hosting::LoopKind loop = hosting::LoopKind::Accelerators);
     ~ModuleFixture();
     ModuleFixture(const ModuleFixture&) = delete;
     ModuleFixture& operator=(const ModuleFixture&) = delete;
 
+    hosting::Host host;
     HMODULE module = nullptr;
     HWND view = nullptr;
     std::string installFolder;  // what tsxGetTSDir returns
 
-    GetDataFn getData = nullptr;
-    IntFn getVersion = nullptr;
-    IntFn leftClick = nullptr;
-    VoidFn rightClick = nullptr;
-    VoidFn deactivate = nullptr;
+    decltype(&tsxGetData) getData = nullptr;
+    decltype(&tsxGetVersion) getVersion = nullptr;
+    decltype(&tsxOnLeftClick) leftClick = nullptr;
+    decltype(&tsxOnRightClick) rightClick = nullptr;
+    decltype(&tsxDeactivate) deactivate = nullptr;
 
     // Top-level panel windows owned by the view, in no particular order.
     std::vector<HWND> Panels() const;
@@ -105,7 +105,7 @@ public:
 // The module opened with the default scene (object #1 "Cube" at the origin,
 // size 2, 2, 2, selected) and its panel shown; the journal starts empty.
 struct OpenedPanel {
-    OpenedPanel();
+    explicit OpenedPanel(hosting::LoopKind loop = hosting::LoopKind::Accelerators);
     HWND Item(int id) const { return GetDlgItem(panel, id); }
     void Click(int id) const { SendMessageA(Item(id), BM_CLICK, 0, 0); }
     std::string Text(int id) const { return harness::Text(Item(id)); }

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-namespace workbench {
+namespace hosting {
 
 template <class T>
 LRESULT CALLBACK ObjectWindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
@@ -44,4 +44,4 @@ bool RegisterObjectClass(HINSTANCE instance, const char* name, HBRUSH background
     return RegisterClassExA(&wc) != 0;
 }
 
-}  // namespace workbench
+}  // namespace hosting

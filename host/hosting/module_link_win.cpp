@@ -1,8 +1,9 @@
-#include "host/workbench/module_link_win.h"
+#include "host/hosting/module_link_win.h"
 
 #include <cstdint>
+#include <cstring>
 
-namespace workbench {
+namespace hosting {
 
 std::string DescribeError(DWORD code) {
     char* text = nullptr;
@@ -18,66 +19,63 @@ std::string DescribeError(DWORD code) {
     return message + " (error " + std::to_string(code) + ")";
 }
 
-ModuleLink::~ModuleLink() {
+ModuleLink::~ModuleLink() { Unload(); }
+
+void ModuleLink::Unload() {
     if (module) FreeLibrary(module);
+    module = nullptr;
+    getData = nullptr;
+    getVersion = nullptr;
+    leftClick = nullptr;
+    rightClick = nullptr;
+    deactivate = nullptr;
 }
 
+namespace {
+
+template <class Function>
+bool Resolve(HMODULE module, const char* name, Function& slot) {
+    slot = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    return slot != nullptr;
+}
+
+}  // namespace
+
 bool ModuleLink::Load(const std::string& requested) {
+    Unload();
     char full[MAX_PATH * 2];
     DWORD length = GetFullPathNameA(requested.c_str(), sizeof full, full, nullptr);
     path = length && length < sizeof full ? std::string(full, length) : requested;
     // Altered search path: the module's own imports (tsxapi.dll) are looked
     // for in its folder first, as the real host arranges.
-    HMODULE loaded = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    if (!loaded) {
+    module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    if (!module) {
         error = "cannot load the module " + path + ": " + DescribeError(GetLastError());
         return false;
     }
-    struct Export {
-        const char* name;
-        FARPROC* slot;
-    };
-    FARPROC found[5] = {};
-    const Export exports[] = {{"tsxGetData", &found[0]},
-                              {"tsxGetVersion", &found[1]},
-                              {"tsxOnLeftClick", &found[2]},
-                              {"tsxOnRightClick", &found[3]},
-                              {"tsxDeactivate", &found[4]}};
-    for (const Export& e : exports) {
-        *e.slot = GetProcAddress(loaded, e.name);
-        if (!*e.slot) {
-            error = "the module " + path + " has no export " + e.name;
-            FreeLibrary(loaded);
-            return false;
-        }
+    const char* missing = nullptr;
+    if (!Resolve(module, "tsxGetData", getData)) missing = "tsxGetData";
+    else if (!Resolve(module, "tsxGetVersion", getVersion)) missing = "tsxGetVersion";
+    else if (!Resolve(module, "tsxOnLeftClick", leftClick)) missing = "tsxOnLeftClick";
+    else if (!Resolve(module, "tsxOnRightClick", rightClick)) missing = "tsxOnRightClick";
+    else if (!Resolve(module, "tsxDeactivate", deactivate)) missing = "tsxDeactivate";
+    if (missing) {
+        error = "the module " + path + " has no export " + missing;
+        Unload();
+        return false;
     }
-    module = loaded;
-    getData = reinterpret_cast<GetDataFn>(reinterpret_cast<void*>(found[0]));
-    getVersion = reinterpret_cast<IntFn>(reinterpret_cast<void*>(found[1]));
-    onLeftClick = reinterpret_cast<IntFn>(reinterpret_cast<void*>(found[2]));
-    onRightClick = reinterpret_cast<VoidFn>(reinterpret_cast<void*>(found[3]));
-    deactivate = reinterpret_cast<VoidFn>(reinterpret_cast<void*>(found[4]));
     error.clear();
     return true;
 }
 
 ExtensionInfo ModuleLink::GetData() const {
     // A little slack behind the record: a module that writes past 100 bytes
-    // spoils the slack, not the workbench's stack.
-    std::uint8_t buffer[kRecordSize + 28] = {};
-    if (getData) getData(buffer, static_cast<int>(kRecordSize));
-    std::uint8_t record[kRecordSize];
-    for (size_t i = 0; i < kRecordSize; ++i) record[i] = buffer[i];
+    // spoils the slack, not the host's stack.
+    std::uint8_t buffer[extension_record::kSize + 28] = {};
+    if (getData) getData(buffer, static_cast<int>(extension_record::kSize));
+    std::uint8_t record[extension_record::kSize];
+    std::memcpy(record, buffer, sizeof record);
     return DecodeExtensionRecord(record);
-}
-
-int ModuleLink::GetVersion() const { return getVersion ? getVersion() : 0; }
-int ModuleLink::LeftClick() const { return onLeftClick ? onLeftClick() : 0; }
-void ModuleLink::RightClick() const {
-    if (onRightClick) onRightClick();
-}
-void ModuleLink::Deactivate() const {
-    if (deactivate) deactivate();
 }
 
 HBITMAP ModuleLink::LoadBitmapResource(int id) const {
@@ -92,4 +90,4 @@ std::string ModuleLink::LoadStringResource(int id) const {
     return length > 0 ? std::string(text, length) : std::string();
 }
 
-}  // namespace workbench
+}  // namespace hosting

@@ -1,6 +1,6 @@
-#include "host/workbench/extension_record.h"
+#include "host/hosting/extension_record.h"
 
-namespace workbench {
+namespace hosting {
 namespace {
 
 std::string FieldText(const std::uint8_t* field, size_t width) {
@@ -15,7 +15,8 @@ std::uint16_t Little16(const std::uint8_t* at) {
 
 }  // namespace
 
-ExtensionInfo DecodeExtensionRecord(const std::uint8_t (&record)[kRecordSize]) {
+ExtensionInfo DecodeExtensionRecord(const std::uint8_t (&record)[extension_record::kSize]) {
+    using namespace extension_record;
     ExtensionInfo info;
     info.name = FieldText(record + kNameOffset, kNameWidth);
     info.description = FieldText(record + kDescriptionOffset, kDescriptionWidth);
@@ -24,4 +25,4 @@ ExtensionInfo DecodeExtensionRecord(const std::uint8_t (&record)[kRecordSize]) {
     return info;
 }
 
-}  // namespace workbench
+}  // namespace hosting

@@ -1,14 +1,15 @@
-// The workbench's hold on an extension module: the loaded library and its
-// five entry points.
+// A host's hold on an extension module: the loaded library and its five
+// entry points.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-#include "host/workbench/extension_record.h"
+#include "api/module_exports.h"
+#include "host/hosting/extension_record.h"
 
-namespace workbench {
+namespace hosting {
 
 class ModuleLink {
 public:
@@ -21,31 +22,27 @@ public:
     // Loads the module and finds all five exports. On failure the module is
     // not kept and Error() names the file or the missing export.
     bool Load(const std::string& path);
+    // Lets go of the module now (as the destructor does); its windows must
+    // be gone.
+    void Unload();
     const std::string& Error() const { return error; }
     const std::string& Path() const { return path; }
     HMODULE Handle() const { return module; }
 
     ExtensionInfo GetData() const;  // tsxGetData into a 100-byte buffer
-    int GetVersion() const;
-    int LeftClick() const;
-    void RightClick() const;
-    void Deactivate() const;
+    // The five entry points; each is a null pointer until Load succeeded.
+    decltype(&tsxGetData) getData = nullptr;
+    decltype(&tsxGetVersion) getVersion = nullptr;
+    decltype(&tsxOnLeftClick) leftClick = nullptr;
+    decltype(&tsxOnRightClick) rightClick = nullptr;
+    decltype(&tsxDeactivate) deactivate = nullptr;
 
     // From the module's own resources; null / empty when it has none.
     HBITMAP LoadBitmapResource(int id) const;
     std::string LoadStringResource(int id) const;
 
 private:
-    using GetDataFn = int(__cdecl*)(void* buffer, int size);
-    using IntFn = int(__cdecl*)(void);
-    using VoidFn = void(__cdecl*)(void);
-
     HMODULE module = nullptr;
-    GetDataFn getData = nullptr;
-    IntFn getVersion = nullptr;
-    IntFn onLeftClick = nullptr;
-    VoidFn onRightClick = nullptr;
-    VoidFn deactivate = nullptr;
     std::string path;
     std::string error;
 };
@@ -53,4 +50,4 @@ private:
 // "text of the system message (error N)".
 std::string DescribeError(DWORD code);
 
-}  // namespace workbench
+}  // namespace hosting

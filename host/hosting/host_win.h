@@ -1,0 +1,51 @@
+// The smallest whole host: the module loaded beside the stand-in tsxapi.dll,
+// a main view that owns the module's panels and takes the host's keys, and
+// the host's message loop around them. The Wine tests and the panel
+// benchmark run the module in it; the workbench builds its richer window on
+// the same link, keys and loop.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "host/hosting/host_loop_win.h"
+#include "host/hosting/module_link_win.h"
+
+namespace hosting {
+
+class Host {
+public:
+    // Resets the stand-in's scene and makes the main view, which the
+    // stand-in hands out as tsxGetMainViewHwnd.
+    explicit Host(LoopKind kind = LoopKind::Accelerators);
+    // Destroys the main view, and with it every window of the module, then
+    // unloads the module.
+    ~Host();
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    // Loads the module; tsxGetTSDir answers `installFolder` from now on.
+    bool Load(const std::string& modulePath, const std::string& installFolder);
+    // Destroys the main view with the module's windows (handling what that
+    // leaves in the queue) and unloads the module, as a host that closes.
+    void Close();
+
+    const ModuleLink& Module() const { return module; }
+    HWND View() const { return hwnd; }
+    HostKeys& Keys() { return keys; }
+    const MessageLoop& Loop() const { return loop; }
+    // Top-level windows of this thread that the view owns: the panels.
+    std::vector<HWND> Owned() const;
+
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+    HWND hwnd = nullptr;
+
+private:
+    ModuleLink module;
+    HostKeys keys;
+    MessageLoop loop;
+};
+
+}  // namespace hosting

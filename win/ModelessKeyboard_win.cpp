@@ -1,0 +1,89 @@
+#include "win/ModelessKeyboard_win.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+HHOOK hook = nullptr;
+std::vector<HWND>& Dialogs() {
+    static std::vector<HWND> dialogs;
+    return dialogs;
+}
+
+bool IsDialogKey(const MSG& msg) {
+    switch (msg.message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        switch (msg.wParam) {
+        case VK_TAB:
+        case VK_ESCAPE:
+        case VK_RETURN:
+        case VK_SPACE:
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+            return true;
+        }
+        return false;
+    case WM_CHAR:
+        return msg.wParam == '\t' || msg.wParam == '\x1b' || msg.wParam == '\r' || msg.wParam == ' ';
+    }
+    return false;
+}
+
+// A menu, the window menu or a move or size loop is running: it reads its
+// keys itself.
+bool InModalLoop() {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetCurrentThreadId(), &info)) return false;
+    return (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE | GUI_INMOVESIZE)) != 0;
+}
+
+// True when the key was the dialog's and the dialog manager has handled it.
+bool HandleKey(MSG& msg) {
+    if (!msg.hwnd) return false;
+    const std::vector<HWND>& dialogs = Dialogs();
+    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    if (std::find(dialogs.begin(), dialogs.end(), root) == dialogs.end()) return false;
+    const bool inEdit = (SendMessageA(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0;
+    if (!inEdit && !IsDialogKey(msg)) return false;
+    if (InModalLoop()) return false;
+    return IsDialogMessageA(root, &msg) != FALSE;
+}
+
+LRESULT CALLBACK GetMessageHook(int code, WPARAM removal, LPARAM lp) {
+    // PM_NOREMOVE: the message stays in the queue and is seen again when it
+    // is taken.
+    if (code == HC_ACTION && removal == PM_REMOVE) {
+        MSG& msg = *reinterpret_cast<MSG*>(lp);
+        if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && HandleKey(msg)) {
+            msg.message = WM_NULL;
+            msg.wParam = 0;
+            msg.lParam = 0;
+        }
+    }
+    return CallNextHookEx(hook, code, removal, lp);
+}
+
+}  // namespace
+
+void ModelessKeyboard::Add(HWND dialog) {
+    std::vector<HWND>& dialogs = Dialogs();
+    if (std::find(dialogs.begin(), dialogs.end(), dialog) == dialogs.end()) dialogs.push_back(dialog);
+    if (!hook) hook = SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
+}
+
+void ModelessKeyboard::Remove(HWND dialog) {
+    std::vector<HWND>& dialogs = Dialogs();
+    dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), dialog), dialogs.end());
+    if (dialogs.empty()) Shutdown();
+}
+
+void ModelessKeyboard::Shutdown() {
+    if (hook) UnhookWindowsHookEx(hook);
+    hook = nullptr;
+    Dialogs().clear();
+}
