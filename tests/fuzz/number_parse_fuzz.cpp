@@ -1,10 +1,10 @@
 // Any bytes as the text of a value field, a spin buddy or a step field.
 //
 // The reference is the C library: glibc's strtod and strtof round correctly
-// and, in the C locale the fuzzing runs in, read the same decimal grammar as
-// the module's scanner. They also read hex, "inf" and "nan", which the
-// scanner must refuse; those texts are recognised here and held to their own
-// expectation.
+// and read the same decimal grammar as the module's scanner. They also read
+// hex, "inf" and "nan", which the scanner must refuse; those texts are
+// recognised here and held to their own expectation. The C locale is in
+// force, so both read '.' as the point.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>

@@ -270,8 +270,7 @@ WINE_TEST(EraseBackgroundLeavesTheScreenAlone) {
 
 WINE_TEST(OwnsItsFontPensAndBitmapsAndDeletesEachOnce) {
     const long before = LiveGdiObjects();
-    HBITMAP second = nullptr;
-    HBITMAP pressed = nullptr;
+    HBITMAP second = nullptr, pressed = nullptr;
     {
         TitleButton control;
         CHECK_EQ(before + 3, LiveGdiObjects());  // font and two pens

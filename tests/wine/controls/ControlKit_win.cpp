@@ -11,8 +11,7 @@ namespace kit {
 
 namespace {
 
-// Watch only patches the import table, so it may run before the watch's own
-// static initializers; nothing makes a GDI object before main.
+// Before main: Watch only patches the import table, and nothing draws yet.
 [[maybe_unused]] const bool watchingThisProgram = gdi_watch::Watch(GetModuleHandleA(nullptr));
 
 const int kClientWidth = 320;

@@ -88,9 +88,8 @@ Pixels Screen(HWND window);
 // What WM_ERASEBKGND paints into a memory DC prefilled with `background`.
 Pixels Erase(HWND window, LRESULT& result, COLORREF background = RGB(1, 2, 3));
 
-// GDI objects and device contexts that this program made or borrowed and has
-// not deleted or released, the controls' among them: the GDI watch on the
-// program's own import table, in force from before the first test.
+// GDI objects and DCs this program (the controls in it) made or borrowed and
+// still holds: the GDI watch on its import table, from before the first test.
 long LiveGdiObjects();
 
 struct DirectPaint {
