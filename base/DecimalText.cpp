@@ -29,12 +29,11 @@ size_t PointToDot(char* text, size_t length) {
 }
 
 std::string FormatDecimal(double value, DecimalForm form, int precision) {
+    if (std::isnan(value)) return "nan";  // glibc writes its sign, the module's runtime never did
+    if (precision < 0) precision = 6;
     // The C runtime's printf, not to_chars: the floating-point to_chars of
     // the C++ runtime brings close to 200 KB of tables into the module, more
     // than all its code. The texts are the same.
-    // glibc writes the sign of a NaN, the module's runtime never did.
-    if (std::isnan(value)) return "nan";
-    if (precision < 0) precision = 6;
     const char* format = form == DecimalForm::Fixed      ? "%.*f"
                          : form == DecimalForm::Exponent ? "%.*e"
                                                          : "%.*g";
