@@ -454,6 +454,16 @@ void TraceRounds(const HostedModule& host, HWND panel, HWND bare) {
         OutputDebugStringA("ortolan-trace: keystroke begins");
         SendMessageA(panelEdit, WM_CHAR, '5', 1);
         OutputDebugStringA("ortolan-trace: keystroke ends");
+        SelectAll(panelEdit);
+        Drain();
+        OutputDebugStringA("ortolan-trace: looped keystroke begins");
+        PostedKeystroke(panelEdit, '5');
+        OutputDebugStringA("ortolan-trace: looped keystroke ends");
+        SelectAll(bareEdit);
+        Drain();
+        OutputDebugStringA("ortolan-trace: bare looped keystroke begins");
+        PostedKeystroke(bareEdit, 'A');
+        OutputDebugStringA("ortolan-trace: bare looped keystroke ends");
         Drain();
         OutputDebugStringA("ortolan-trace: spin begins");
         SendMessageA(panelEdit, WM_KEYDOWN, VK_UP, 1);

@@ -80,6 +80,8 @@ void TransformPanel::ApplyRotation() {
 
 void TransformPanel::ApplySize() {
     exchange.ToMembers();
+    // The selection is asked for twice, as the host has always seen this
+    // command do: kept on purpose, not a pattern to copy.
     if (!tsxGetCurrentSelection() || !AllFinite(size)) return;
     tsxGNodeSetSize(tsxGetCurrentSelection(), &size);
     tsxSceneRefresh();

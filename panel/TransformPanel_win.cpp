@@ -164,6 +164,9 @@ INT_PTR TransformPanel::OnInitDialog() {
     exchange.Bind(hwnd);
     exchange.ToFields();
 
+    // The stored place is read and taken here, then replaced by the
+    // centring in OpenPanel: kept on purpose, so that what a host may have
+    // stored still reaches the window first.
     const int x = ThePanelApp().GetProfileInt(kProfileSection, "PanelX", kDefaultPanelX);
     const int y = ThePanelApp().GetProfileInt(kProfileSection, "PanelY", kDefaultPanelY);
     SetWindowPos(hwnd, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
