@@ -2,9 +2,7 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-# tests/support holds what the tests share; the Wine tests take parts of it too.
-file(GLOB unit_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp
-     ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+file(GLOB unit_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(unit_tests ${unit_sources})
 target_link_libraries(unit_tests PRIVATE ortolan_core standin_core workbench_core GTest::gtest GTest::gmock GTest::gtest_main)
 

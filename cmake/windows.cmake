@@ -145,16 +145,16 @@ if(control_kit_sources)
     endforeach()
 endif()
 
-# Parts of the tests' shared kit (tests/support) that Wine tests use: the
-# workbench test reads its screenshots with the BMP reader, and the object
-# commands test writes vectors with the stand-in journal's own formatting.
+# The workbench test reads its screenshots with the tests' BMP reader
+# (tests/support), and the panel tests write vectors as the journal does.
 if(TARGET workbench_test)
-    target_sources(workbench_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/bmp_reader.cpp)
     target_link_libraries(workbench_test PRIVATE bmp_writer)
 endif()
-if(TARGET object_commands_test)
-    target_link_libraries(object_commands_test PRIVATE standin_core)
-endif()
+foreach(name panel_test object_commands_test)
+    if(TARGET ${name})
+        target_link_libraries(${name} PRIVATE standin_core)
+    endif()
+endforeach()
 
 # The layout again in a prefix at 120 dpi, where the dialog font's base units
 # are 8 x 16 and the panel grows around a picture of fixed pixels.

@@ -1,12 +1,9 @@
-// Vector3 comparisons for the GoogleTest programs: to a float's last few
-// units in the last place, or within a tolerance.
+// Vector3 checks for the GoogleTest programs.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include "api/host_records.h"
-
-namespace support {
 
 inline void ExpectVector(const Vector3& expected, const Vector3& actual) {
     EXPECT_FLOAT_EQ(expected.x, actual.x);
@@ -19,5 +16,3 @@ inline void ExpectVectorNear(const Vector3& expected, const Vector3& actual, dou
     EXPECT_NEAR(expected.y, actual.y, tolerance);
     EXPECT_NEAR(expected.z, actual.z, tolerance);
 }
-
-}  // namespace support

@@ -15,18 +15,13 @@
 
 #include "res/bitmaps/bitmap_art.h"
 #include "res/bitmaps/bmp_file.h"
-#include "tests/support/bmp_reader.h"
+#include "scratch_folder.h"
+#include "tests/support/bitmaps.h"
 #include "tests/support/template_layout.h"
 
 namespace {
 
 using bitmaps::Picture;
-using namespace support;
-
-std::vector<uint8_t> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::string BitmapPath(const char* fileName) {
     return std::string(ORTOLAN_SOURCE_DIR) + "/res/bitmaps/" + fileName;
@@ -39,25 +34,13 @@ Bmp LoadCommitted(int id) {
         ADD_FAILURE() << "no resource " << id;
         return bmp;
     }
-    EXPECT_EQ("", ReadBmp(ReadFile(BitmapPath(r->fileName)), bmp)) << r->fileName;
+    EXPECT_EQ("", ReadBmp(FileText(BitmapPath(r->fileName)), bmp)) << r->fileName;
     return bmp;
 }
 
-// What the module's code expects of each bitmap, kept apart from the
-// generator's own table.
-struct Expected {
-    int id, width, height, bitsPerPixel;
-};
-const Expected kExpected[] = {
-    {2001, 32, 32, 24},  {2005, 11, 11, 24},   {2006, 11, 11, 4},    {2007, 11, 11, 24},
-    {2008, 11, 11, 24},  {2009, 32, 32, 24},   {2011, 11, 11, 24},   {2012, 301, 133, 24},
-    {2015, 250, 109, 24}, {2020, 11, 11, 4},   {2021, 250, 109, 24}, {2022, 30, 16, 8},
-    {2023, 30, 16, 8},   {2025, 15, 12, 4},
-};
-
 TEST(BitmapFiles, EachHasItsSizeAndDepth) {
-    ASSERT_EQ(std::size(kExpected), bitmaps::Resources().size());
-    for (const Expected& e : kExpected) {
+    ASSERT_EQ(std::size(kExpectedBitmaps), bitmaps::Resources().size());
+    for (const ExpectedBitmap& e : kExpectedBitmaps) {
         SCOPED_TRACE(e.id);
         const Bmp bmp = LoadCommitted(e.id);
         EXPECT_EQ(e.width, bmp.picture.width);
@@ -71,7 +54,7 @@ TEST(BitmapFiles, CommittedFilesAreWhatTheGeneratorDraws) {
         SCOPED_TRACE(r.fileName);
         const std::vector<uint8_t> drawn = bitmaps::EncodeBmp(r.draw(), r.bitsPerPixel);
         ASSERT_FALSE(drawn.empty());
-        EXPECT_TRUE(drawn == ReadFile(BitmapPath(r.fileName)))
+        EXPECT_TRUE(std::string(drawn.begin(), drawn.end()) == FileText(BitmapPath(r.fileName)))
             << "stale file: run scripts/make-bitmaps and commit the result";
     }
 }
@@ -170,8 +153,8 @@ TEST(BoxPicture, MarksFollowFromTheButtonsDialogUnits) {
     for (const box::Mark& m : box::kMarks) {
         SCOPED_TRACE(m.id);
         ids.insert(m.id);
-        EXPECT_EQ(TemplateMark(m.dialogX, m.dialogY).x, m.x);
-        EXPECT_EQ(TemplateMark(m.dialogX, m.dialogY).y, m.y);
+        EXPECT_EQ(TemplateMarkX(m.dialogX), m.x);
+        EXPECT_EQ(TemplateMarkY(m.dialogY), m.y);
         // The whole circle lies in the part of the bitmap that is shown.
         EXPECT_GE(m.x - 6, 9);
         EXPECT_LE(m.x + 6, 291);
@@ -215,15 +198,15 @@ TEST(BmpEncoder, WritesTheHeadersAndPadsRowsStoredBottomUp) {
     ASSERT_EQ(54u + 2 * 12, file.size());
     EXPECT_EQ('B', file[0]);
     EXPECT_EQ('M', file[1]);
-    EXPECT_EQ(78u, Read32(file, 2));   // file size
-    EXPECT_EQ(54u, Read32(file, 10));  // pixel offset
-    EXPECT_EQ(40u, Read32(file, 14));  // info header size
-    EXPECT_EQ(3u, Read32(file, 18));
-    EXPECT_EQ(2u, Read32(file, 22));   // positive: bottom-up
-    EXPECT_EQ(1u, Read16(file, 26));   // planes
-    EXPECT_EQ(24u, Read16(file, 28));
-    EXPECT_EQ(0u, Read32(file, 30));   // BI_RGB
-    EXPECT_EQ(24u, Read32(file, 34));  // pixel bytes
+    EXPECT_EQ(78u, U32(file, 2));   // file size
+    EXPECT_EQ(54u, U32(file, 10));  // pixel offset
+    EXPECT_EQ(40u, U32(file, 14));  // info header size
+    EXPECT_EQ(3u, U32(file, 18));
+    EXPECT_EQ(2u, U32(file, 22));   // positive: bottom-up
+    EXPECT_EQ(1u, U16(file, 26));   // planes
+    EXPECT_EQ(24u, U16(file, 28));
+    EXPECT_EQ(0u, U32(file, 30));   // BI_RGB
+    EXPECT_EQ(24u, U32(file, 34));  // pixel bytes
     EXPECT_EQ(0xCC, file[54]);  // bottom row first, blue green red
     EXPECT_EQ(0xBB, file[55]);
     EXPECT_EQ(0xAA, file[56]);
@@ -253,7 +236,7 @@ TEST(BmpEncoder, PacksFourBitPixelsHighNibbleFirst) {
     p.Set(1, 0, 0xFFFFFF);
     const std::vector<uint8_t> file = bitmaps::EncodeBmp(p, 4);
     ASSERT_EQ(54u + 16 * 4 + 4, file.size());
-    EXPECT_EQ(0xFFFFFFu, Read32(file, 58) & 0xFFFFFF);  // second table entry
+    EXPECT_EQ(0xFFFFFFu, U32(file, 58) & 0xFFFFFF);  // second table entry
     EXPECT_EQ(0x01, file[118]);
     EXPECT_EQ(0x00, file[119]);
 }

@@ -10,8 +10,6 @@
 
 namespace {
 
-using support::ExpectVector;
-
 const BBox kBox = {{-1.0f, -2.0f, -3.0f}, {1.0f, 2.0f, 3.0f}};
 const Vector3 kOutside = {10.0f, 20.0f, 30.0f};
 const Vector3 kSize = {2.0f, 4.0f, 6.0f};

@@ -114,17 +114,17 @@ TEST(PanelGeometryTest, TitleButtonsSitInTheStripWithinTheFrame) {
 // picture's marks must give back the template's own positions: the marks,
 // the placement rule and the template agree.
 TEST(PanelGeometryTest, AnchorsOnTheirMarksStandWhereTheTemplatePutsThem) {
-    const support::LayoutRect c = support::kTemplatePictureClient;
-    const PixelRect pictureClient = {c.left, c.top, c.right, c.bottom};
+    const PixelRect pictureClient = {kTemplatePictureLeft, kTemplatePictureTop, kTemplatePictureRight,
+                                     kTemplatePictureBottom};
     const PixelPoint circle = RadioCircleCentre(13, 96);
     for (const box::Mark& m : box::kMarks) {
         SCOPED_TRACE(m.id);
         const PixelPoint at = AnchorButtonOrigin(pictureClient, box::kPictureWidth,
                                                  box::kPictureHeight, {m.x, m.y}, circle);
-        EXPECT_EQ(support::TemplatePixels(m.dialogX, m.dialogY).x, at.x);
-        EXPECT_EQ(support::TemplatePixels(m.dialogX, m.dialogY).y, at.y);
+        EXPECT_EQ(TemplatePixelX(m.dialogX), at.x);
+        EXPECT_EQ(TemplatePixelY(m.dialogY), at.y);
     }
-    EXPECT_EQ(117, FieldRowsHeight(support::TemplatePixels(3, 73).y));  // the picture's top
+    EXPECT_EQ(117, FieldRowsHeight(TemplatePixelY(73)));  // the picture's top
 }
 
 // At 120 dpi the picture keeps its pixels in a larger control, centred with

@@ -10,7 +10,6 @@ using standin::AxesOrigin;
 using standin::AxesVector;
 using standin::EulerFromAxes;
 using standin::NormalizeDegrees;
-using support::ExpectVectorNear;
 
 namespace {
 

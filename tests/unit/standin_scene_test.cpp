@@ -5,8 +5,6 @@
 
 using standin::ObjectData;
 using standin::Scene;
-using support::ExpectVector;
-using support::ExpectVectorNear;
 
 namespace {
 
