@@ -136,6 +136,17 @@ if(control_kit_sources)
     endforeach()
 endif()
 
+# The workbench test reads its screenshots with the tests' BMP reader
+# (tests/support), and the panel tests write vectors as the journal does.
+if(TARGET workbench_test)
+    target_link_libraries(workbench_test PRIVATE bmp_writer)
+endif()
+foreach(name panel_test object_commands_test)
+    if(TARGET ${name})
+        target_link_libraries(${name} PRIVATE standin_core)
+    endif()
+endforeach()
+
 # The layout again in a prefix at 120 dpi, where the dialog font's base units
 # are 8 x 16 and the panel grows around a picture of fixed pixels.
 if(TARGET layout_test)

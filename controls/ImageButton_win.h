@@ -20,7 +20,7 @@ public:
     ~ImageButton() override { Detach(); }
 
     // Subclasses the item, makes it owner-drawn and repaints it.
-    bool Attach(HWND item);
+    bool Attach(HWND item) override;
 
     // The bitmap resource `imageId` of `resources` (the module's instance;
     // 0 shows no image) and its key colour. Repaints when attached; before

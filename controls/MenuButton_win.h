@@ -31,12 +31,11 @@ public:
                 UINT captionId);
     // The same for an existing dialog item, which is then subclassed.
     // Either makes a new empty menu if an earlier window took the last one.
-    bool Attach(HWND item);
+    bool Attach(HWND item) override;
 
     // Destroys the menu, with its entries and choice, and deletes the
-    // images. The control's window takes them along when it is destroyed;
-    // an owner whose window never came to be attached calls this itself.
-    void ReleaseResources();
+    // images.
+    void ReleaseResources() override;
 
     // Appends an entry and returns its position, or -1. The first entry of
     // an empty menu becomes the caption and the checked choice.

@@ -23,7 +23,7 @@ public:
 
     // Subclasses the item and makes it owner-drawn; makes the font and the
     // pens again if an earlier window took them along.
-    bool Attach(HWND item);
+    bool Attach(HWND item) override;
 
     void SetCaption(const std::string& text);
     // Shows just the file name and extension of a path.
@@ -35,10 +35,8 @@ public:
     void SetFaceBitmap(HBITMAP bitmap);
     void SetPressedBitmap(HBITMAP bitmap);
     void SetShowBorder(bool show);
-    // Deletes the bitmaps, the font and the pens. The control's window takes
-    // them along when it is destroyed; an owner whose window never came to
-    // be attached calls this itself.
-    void ReleaseResources();
+    // Deletes the bitmaps, the font and the pens.
+    void ReleaseResources() override;
     // Where WM_TITLE_RCLICK goes; the parent window when never set.
     void SetNotifyTarget(HWND target) { notifyTarget = target; }
 

@@ -67,4 +67,6 @@ int VersionStampValue();
 std::string TimeOfDayText(int hours, int minutes, int seconds);
 
 // One line: time " - QVM " version " - " severity " : " message "\n".
+// Nothing in the module calls it yet, so the log stays empty: kept on
+// purpose, the log's format is part of the module.
 void WriteEntry(Severity severity, const std::string& message);

@@ -8,9 +8,15 @@ int ValueFieldIndex(int id) {
     return -1;
 }
 
-const RowSettings& RowOfStepField(int id) {
+const RowSettings* FindRow(int id) {
     for (const RowSettings& row : kRows)
-        if (row.stepField == id) return row;
+        if (row.stepField == id || row.readButton == id) return &row;
+    return nullptr;
+}
+
+const RowSettings& RowOfStepField(int id) {
+    const RowSettings* row = FindRow(id);
+    if (row && row->stepField == id) return *row;
     assert(!"not a step field");
     return kRows[0];
 }

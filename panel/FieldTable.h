@@ -35,6 +35,7 @@ inline constexpr ValueField kValueFields[kValueFieldCount] = {
 struct RowSettings {
     Row row;
     int stepField;
+    int readButton;        // reads the row again from the object
     const char* stepText;  // the step field's text when the panel opens
     int precision;         // digits after the point in the row's spins
     double minimum, maximum, step;
@@ -42,9 +43,9 @@ struct RowSettings {
 
 // In the order of Row. Rotation wraps at its ends (the template's UDS_WRAP).
 inline constexpr RowSettings kRows[] = {
-    {Row::Location, IDC_LOCATION_STEP, "0.100", 3, -10000.0, 10000.0, 0.1},
-    {Row::Rotation, IDC_ROTATION_STEP, "1.00", 2, -180.0, 180.0, 1.0},
-    {Row::Size, IDC_SIZE_STEP, "0.100", 3, 0.001, 1000.0, 0.1},
+    {Row::Location, IDC_LOCATION_STEP, IDC_READ_LOCATION, "0.100", 3, -10000.0, 10000.0, 0.1},
+    {Row::Rotation, IDC_ROTATION_STEP, IDC_READ_ROTATION, "1.00", 2, -180.0, 180.0, 1.0},
+    {Row::Size, IDC_SIZE_STEP, IDC_READ_SIZE, "0.100", 3, 0.001, 1000.0, 0.1},
 };
 
 constexpr const RowSettings& SettingsOf(Row row) { return kRows[static_cast<int>(row)]; }
@@ -55,6 +56,10 @@ static_assert(SettingsOf(Row::Location).row == Row::Location &&
 // Index in kValueFields of the value field `id`; -1 for any other control
 // (an edit's change notification may come from a step field).
 int ValueFieldIndex(int id);
+
+// The row whose step field or read button is `id`; null for any other
+// control.
+const RowSettings* FindRow(int id);
 
 // The row whose step field is `id`, which must be one.
 const RowSettings& RowOfStepField(int id);

@@ -96,9 +96,11 @@ void TransformPanel::ReadPointSelection() {
     tsxPointsGetAxesPosition(&location);
     tsxPointsGetAxesOrientation(&axesScratch);
     tsxAxesToEuler(&axesScratch, &rotation);
+    // Kept on purpose: the vertex data is fetched and dropped, and the size
+    // read twice below, because this is the readout's order of host calls;
+    // nothing is derived from them yet.
     {
-        // The vertex data is read as the host hands it out; nothing is
-        // derived from it yet, and the scratch block goes back at once.
+        // The scratch block goes back at once.
         const int vertices = tsxPolyhGetNbrVxs(object);
         Matrix transform;
         tsxPolyhGetVxTxmx(object, &transform);

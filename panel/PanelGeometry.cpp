@@ -6,9 +6,11 @@ PixelPoint CentredOrigin(const PixelRect& viewClient, const PixelRect& viewWindo
             viewClient.bottom / 2 + viewWindow.top - panel.bottom / 2};
 }
 
+PixelRect TitleStripRect(int clientWidth) { return {0, 1, clientWidth - 1, kTitleStripLine}; }
+
 TitleButtonRects TitleStripButtons(int clientWidth) {
-    constexpr int kSide = 11;
-    constexpr int kTop = 1;
+    constexpr int kTop = 1;  // under the frame's top line
+    constexpr int kSide = kTitleStripLine - kTop;
     const auto at = [](int left) { return PixelRect{left, kTop, left + kSide, kTop + kSide}; };
     return {at(1), at(clientWidth - 24), at(clientWidth - 12)};
 }

@@ -10,6 +10,13 @@
 PixelPoint CentredOrigin(const PixelRect& viewClient, const PixelRect& viewWindow,
                          const PixelRect& panel);
 
+// The title strip, painted in the caption colours from a pixel under the
+// frame's top line to the line under the strip, and a pixel short of the
+// right frame line; the panel reduced to its title strip is 14 pixels high.
+constexpr int kTitleStripLine = 12;    // y of the line under the strip
+constexpr int kTitleStripHeight = 14;  // window height reduced to the strip
+PixelRect TitleStripRect(int clientWidth);
+
 // The title strip's three buttons in a client area `clientWidth` wide, each
 // 11 x 11 pixels between the frame's top line and the line under the strip:
 // "reduce to the title strip" a pixel in from the left frame line, "hide" a

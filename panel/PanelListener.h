@@ -12,7 +12,8 @@ public:
     // Creates the listener's window and places it; true on success.
     virtual bool OpenPanel() = 0;
     // Remembers the window's position, lets go of the host window and
-    // destroys the window.
+    // destroys the window. Part of the interface that nothing in the module
+    // calls: kept on purpose, for a host or a later entry layer.
     virtual void ClosePanel() = 0;
     virtual void OnHostEvent(PanelNotifier* notifier, int code) = 0;
     // Makes the window the active window and shows it.

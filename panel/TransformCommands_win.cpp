@@ -12,7 +12,6 @@
 #include "panel/FieldTable.h"
 #include "panel/ObjectRules.h"
 #include "panel/TransformPanel_win.h"
-#include "res/resource.h"
 #include "win/WindowText_win.h"
 
 bool TransformPanel::ReadObject() {
@@ -26,21 +25,23 @@ bool TransformPanel::ReadObject() {
     return true;
 }
 
-void TransformPanel::ReadRow(int button) {
+void TransformPanel::ReadRow(Row row) {
     void* object = tsxGetCurrentSelection();
     if (!object) return;
-    switch (button) {
-    case IDC_READ_LOCATION:
-        tsxGNodeGetLocation(object, &location);
-        break;
-    case IDC_READ_ROTATION:
-        tsxGNodeGetRotation(object, &rotation);
-        break;
-    case IDC_READ_SIZE:
-        tsxGNodeGetSize(object, &size);
-        break;
+    switch (row) {
+    case Row::Location: tsxGNodeGetLocation(object, &location); break;
+    case Row::Rotation: tsxGNodeGetRotation(object, &rotation); break;
+    case Row::Size: tsxGNodeGetSize(object, &size); break;
     }
     exchange.ToFields();
+}
+
+void TransformPanel::ApplyRow(Row row) {
+    switch (row) {
+    case Row::Location: ApplyLocation(); break;
+    case Row::Rotation: ApplyRotation(); break;
+    case Row::Size: ApplySize(); break;
+    }
 }
 
 void TransformPanel::ApplyLocation() {
@@ -80,6 +81,8 @@ void TransformPanel::ApplyRotation() {
 
 void TransformPanel::ApplySize() {
     exchange.ToMembers();
+    // The selection is asked for twice, as the host has always seen this
+    // command do: kept on purpose, not a pattern to copy.
     if (!tsxGetCurrentSelection() || !AllFinite(size)) return;
     tsxGNodeSetSize(tsxGetCurrentSelection(), &size);
     tsxSceneRefresh();
@@ -87,14 +90,13 @@ void TransformPanel::ApplySize() {
 }
 
 // The three spins of a row share their range; the one read last is kept.
-void TransformPanel::SetRowStep(int stepField) {
-    const Row row = RowOfStepField(stepField).row;
-    const std::string text = WindowText(GetDlgItem(hwnd, stepField));
+void TransformPanel::SetRowStep(const RowSettings& row) {
+    const std::string text = WindowText(GetDlgItem(hwnd, row.stepField));
     double minimum = 0.0, maximum = 0.0, step = 0.0;
     for (int i = 0; i < kValueFieldCount; ++i)
-        if (kValueFields[i].row == row) spins[i].GetRange(minimum, maximum, step);
+        if (kValueFields[i].row == row.row) spins[i].GetRange(minimum, maximum, step);
     const double newStep = AtofDecimal(text.c_str());
     if (newStep == 0.0) return;
     for (int i = 0; i < kValueFieldCount; ++i)
-        if (kValueFields[i].row == row) spins[i].SetRange(minimum, maximum, newStep);
+        if (kValueFields[i].row == row.row) spins[i].SetRange(minimum, maximum, newStep);
 }

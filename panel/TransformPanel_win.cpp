@@ -17,7 +17,6 @@ namespace {
 constexpr const char* kProfileSection = "MainPanel";
 constexpr int kDefaultPanelX = 170;
 constexpr int kDefaultPanelY = 50;
-constexpr int kTitleStripHeight = 14;
 constexpr COLORREF kBackground = RGB(191, 191, 191);
 
 void Line(HDC dc, COLORREF colour, std::initializer_list<POINT> points) {
@@ -41,14 +40,12 @@ bool TransformPanel::OpenPanel() {
     HWND created = CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_TRANSFORM_PANEL),
                                       mainView.Get(), DialogProc, reinterpret_cast<LPARAM>(this));
     if (!created) {
-        // The panel object is never deleted. Its controls let go of their
-        // fonts, pens, bitmaps and menus with their windows; when opening
-        // fails before the initialisation attached them (a control that
-        // could not be created, a main view that is no window), no window
-        // will, so they do it now. Those a window already took are gone.
-        for (TitleButton* button : {&rollFieldsButton, &rollTitleButton, &hideButton})
-            button->ReleaseResources();
-        for (MenuButton* button : {&unitButton, &coordsButton}) button->ReleaseResources();
+        // The controls let go of their fonts, pens, bitmaps and menus with
+        // their windows; when opening fails before the initialisation
+        // attached them (a control that could not be created, a main view
+        // that is no window), no window will, so they do it now. Those a
+        // window already took are gone.
+        for (const OwnerDrawnItem& item : OwnerDrawnControls()) item.control->ReleaseResources();
         return false;
     }
     CentreOverMainView();
@@ -104,6 +101,7 @@ INT_PTR CALLBACK TransformPanel::DialogProc(HWND window, UINT message, WPARAM wp
         // The spins keep no subclass that would tell them their windows
         // are gone (the children are gone by now).
         for (FloatSpin& spin : self->spins) spin.Detach();
+        self->titleFont.Reset();
     }
     return result;
 }
@@ -131,25 +129,25 @@ INT_PTR TransformPanel::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
     return FALSE;
 }
 
+std::array<TransformPanel::OwnerDrawnItem, 7> TransformPanel::OwnerDrawnControls() {
+    return {{{IDC_ROLL_FIELDS, &rollFieldsButton},
+             {IDC_ROLL_TITLE, &rollTitleButton},
+             {IDC_HIDE, &hideButton},
+             {IDC_SHOW_AXES, &showAxesButton},
+             {IDC_HIDE_AXES, &hideAxesButton},
+             {IDC_UNIT, &unitButton},
+             {IDC_COORDS, &coordsButton}}};
+}
+
 void TransformPanel::AttachControls() {
-    rollFieldsButton.Attach(GetDlgItem(hwnd, IDC_ROLL_FIELDS));
-    rollTitleButton.Attach(GetDlgItem(hwnd, IDC_ROLL_TITLE));
-    hideButton.Attach(GetDlgItem(hwnd, IDC_HIDE));
-    for (int i = 0; i < kValueFieldCount; ++i)
-        spins[i].Attach(GetDlgItem(hwnd, kValueFields[i].spin));
-    showAxesButton.Attach(GetDlgItem(hwnd, IDC_SHOW_AXES));
-    hideAxesButton.Attach(GetDlgItem(hwnd, IDC_HIDE_AXES));
-    unitButton.Attach(GetDlgItem(hwnd, IDC_UNIT));
-    coordsButton.Attach(GetDlgItem(hwnd, IDC_COORDS));
+    for (const OwnerDrawnItem& item : OwnerDrawnControls()) item.control->Attach(GetDlgItem(hwnd, item.id));
+    for (int i = 0; i < kValueFieldCount; ++i) spins[i].Attach(GetDlgItem(hwnd, kValueFields[i].spin));
 }
 
 bool TransformPanel::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    OwnerDrawnButton* const controls[] = {&rollFieldsButton, &rollTitleButton, &hideButton,
-                                          &showAxesButton,   &hideAxesButton,  &unitButton,
-                                          &coordsButton};
-    for (OwnerDrawnButton* control : controls) {
-        if (control->Window() == item.hwndItem) {
-            control->DrawItem(item);
+    for (const OwnerDrawnItem& owned : OwnerDrawnControls()) {
+        if (owned.control->Window() == item.hwndItem) {
+            owned.control->DrawItem(item);
             return true;
         }
     }
@@ -163,6 +161,9 @@ INT_PTR TransformPanel::OnInitDialog() {
     exchange.Bind(hwnd);
     exchange.ToFields();
 
+    // The stored place is read and taken here, then replaced by the
+    // centring in OpenPanel: kept on purpose, so that what a host may have
+    // stored still reaches the window first.
     const int x = ThePanelApp().GetProfileInt(kProfileSection, "PanelX", kDefaultPanelX);
     const int y = ThePanelApp().GetProfileInt(kProfileSection, "PanelY", kDefaultPanelY);
     SetWindowPos(hwnd, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
@@ -236,36 +237,22 @@ LRESULT TransformPanel::OnNotify(const NMHDR& header) {
 }
 
 void TransformPanel::OnCommand(int id, int code) {
+    const RowSettings* row = FindRow(id);
     if (code == EN_CHANGE) {
         exchange.FieldChanged(id);  // the exchange's own writes too: the texts changed
         if (exchange.WritingFields()) return;
-        switch (id) {
-        case IDC_LOCATION_X:
-        case IDC_LOCATION_Y:
-        case IDC_LOCATION_Z:
-            ApplyLocation();
-            break;
-        case IDC_ROTATION_X:
-        case IDC_ROTATION_Y:
-        case IDC_ROTATION_Z:
-            ApplyRotation();
-            break;
-        case IDC_SIZE_X:
-        case IDC_SIZE_Y:
-        case IDC_SIZE_Z:
-            ApplySize();
-            break;
-        case IDC_LOCATION_STEP:
-        case IDC_ROTATION_STEP:
-        case IDC_SIZE_STEP:
-            SetRowStep(id);
-            break;
-        }
+        const int field = ValueFieldIndex(id);
+        if (field >= 0) ApplyRow(kValueFields[field].row);
+        else if (row && row->stepField == id) SetRowStep(*row);
         return;
     }
     if (code != BN_CLICKED) return;
     if (id >= IDC_ANCHOR_FIRST && id <= IDC_ANCHOR_LAST) {
         MoveAxesToAnchor(id);
+        return;
+    }
+    if (row && row->readButton == id) {
+        ReadRow(row->row);
         return;
     }
     switch (id) {
@@ -289,11 +276,6 @@ void TransformPanel::OnCommand(int id, int code) {
         break;
     case IDC_GET_OBJECT:
         ReadObject();
-        break;
-    case IDC_READ_LOCATION:
-    case IDC_READ_ROTATION:
-    case IDC_READ_SIZE:
-        ReadRow(id);
         break;
     case IDC_ROLL_FIELDS:
         ToggleReduction(fieldRowsHeight);
@@ -373,22 +355,25 @@ void TransformPanel::OnPaint() {
     Brush background(CreateSolidBrush(kBackground));
     FillRect(dc, &client, background.Get());
 
-    RECT strip{0, 1, w - 1, 12};
+    const PixelRect stripRect = TitleStripRect(w);
+    RECT strip{stripRect.left, stripRect.top, stripRect.right, stripRect.bottom};
     const COLORREF caption = GetSysColor(COLOR_ACTIVECAPTION);
     Brush stripBrush(CreateSolidBrush(caption));
     FillRect(dc, &strip, stripBrush.Get());
     SetBkColor(dc, caption);
+    if (!titleFont) {
+        // Made once and kept with the window, which lets it go at WM_NCDESTROY.
+        titleFont.Reset(CreateFontA(-9, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_TT_PRECIS,
+                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, "Arial"));
+    }
     {
-        Font font(CreateFontA(-9, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                              OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
-                              "Arial"));
-        Selection useFont(dc, font.Get());
+        Selection useFont(dc, titleFont.Get());
         SetTextColor(dc, GetSysColor(COLOR_CAPTIONTEXT));
         SetBkMode(dc, OPAQUE);
         DrawTextA(dc, title.c_str(), static_cast<int>(title.size()), &strip, DT_CENTER);
     }
 
-    Line(dc, RGB(0, 0, 0), {{0, 12}, {w - 1, 12}});
+    Line(dc, RGB(0, 0, 0), {{0, kTitleStripLine}, {w - 1, kTitleStripLine}});
     Line(dc, RGB(255, 255, 255), {{0, h - 1}, {0, 0}, {w - 1, 0}});
     Line(dc, RGB(0, 0, 0), {{w - 1, 0}, {w - 1, h - 1}, {0, h - 1}});
 }

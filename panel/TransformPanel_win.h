@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "api/host_records.h"
@@ -15,6 +16,7 @@
 #include "panel/FieldTable.h"
 #include "panel/PanelGeometry.h"
 #include "panel/PanelListener.h"
+#include "win/Gdi_win.h"
 
 class PanelNotifier;
 
@@ -60,6 +62,13 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
     INT_PTR OnMessage(UINT message, WPARAM wp, LPARAM lp);
     INT_PTR OnInitDialog();
+    // The owner-drawn controls with their dialog items: the one list that
+    // attaches them, routes their drawing and lets go of what they hold.
+    struct OwnerDrawnItem {
+        int id;
+        OwnerDrawnButton* control;
+    };
+    std::array<OwnerDrawnItem, 7> OwnerDrawnControls();
     void AttachControls();
     void PlaceTitleButtons();
     void SetUpRows();
@@ -74,11 +83,12 @@ private:
 
     // Transform editing (TransformCommands_win.cpp).
     bool ReadObject();  // false when nothing is selected
-    void ReadRow(int button);
+    void ReadRow(Row row);
+    void ApplyRow(Row row);
     void ApplyLocation();
     void ApplyRotation();
     void ApplySize();
-    void SetRowStep(int stepField);
+    void SetRowStep(const RowSettings& row);
 
     // Object commands (ObjectCommands_win.cpp).
     void MoveAxesToAnchor(int anchor);
@@ -95,6 +105,7 @@ private:
     TitleButton rollTitleButton;   // IDC_ROLL_TITLE
     TitleButton hideButton;        // IDC_HIDE
     std::string title;
+    Font titleFont;  // the title strip's, from the first paint until WM_NCDESTROY
     WindowRef mainView;
     int savedHeight = 0;
     int fieldRowsHeight = kTemplateFieldRowsHeight;  // reduction by IDC_ROLL_FIELDS

@@ -8,20 +8,26 @@ runs_32bit() {
     /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 
-configure_windows() {  # folder toolchain
-    cmake -S "$root" -B "$root/$1" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$2" \
+# Configures and builds a Windows flavour in build/<flavour>: win32, the
+# shipped module, or win64. The arguments after the flavour go to the build
+# (--target NAME).
+build_windows() {  # flavour [build arguments]
+    local toolchain=mingw-i686.cmake
+    if [ "$1" = win64 ]; then toolchain=mingw-x86_64.cmake; fi
+    cmake -S "$root" -B "$root/build/$1" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" \
         -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$root/build/$1" -j"$jobs" "${@:2}"
 }
 
 # Builds the Windows flavour that can run here and prints its folder.
 build_runnable_windows() {
-    if runs_32bit; then
-        configure_windows build/win32 mingw-i686.cmake
-        cmake --build "$root/build/win32" -j"$jobs" >&2
-        echo build/win32
-    else
-        configure_windows build/win64 mingw-x86_64.cmake
-        cmake --build "$root/build/win64" -j"$jobs" >&2
-        echo build/win64
-    fi
+    local flavour=win64
+    if runs_32bit; then flavour=win32; fi
+    build_windows $flavour >&2
+    echo build/$flavour
+}
+
+# A path of this machine as Wine's programs see it: on drive Z:.
+wine_path() {  # path
+    echo "Z:$(echo "$1" | tr / '\\')"
 }

@@ -42,16 +42,32 @@ bool InModalLoop() {
     return (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE | GUI_INMOVESIZE)) != 0;
 }
 
-// True when the key was the dialog's and the dialog manager has handled it.
+bool IsEditControl(HWND window) {
+    char name[8];
+    return GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, "Edit") == 0;
+}
+
+// True when the key was the dialog's and has been handled.
 bool HandleKey(MSG& msg) {
     if (!msg.hwnd) return false;
     const std::vector<HWND>& dialogs = Dialogs();
     HWND root = GetAncestor(msg.hwnd, GA_ROOT);
     if (std::find(dialogs.begin(), dialogs.end(), root) == dialogs.end()) return false;
-    const bool inEdit = (SendMessageA(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0;
-    if (!inEdit && !IsDialogKey(msg)) return false;
+    bool dialogKey = IsDialogKey(msg);
+    if (!dialogKey) {
+        // Elsewhere than in an edit field, the host's.
+        if (!IsEditControl(msg.hwnd)) return false;
+        // Alt combinations may be the dialog's mnemonics.
+        dialogKey = msg.message >= WM_SYSKEYDOWN && msg.message <= WM_SYSDEADCHAR;
+    }
     if (InModalLoop()) return false;
-    return IsDialogMessageA(root, &msg) != FALSE;
+    if (dialogKey) return IsDialogMessageA(root, &msg) != FALSE;
+    // Any other key in an edit field: the dialog manager would translate and
+    // dispatch it unchanged (the edit wants its characters), so that is done
+    // here without asking the control again.
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
 }
 
 LRESULT CALLBACK GetMessageHook(int code, WPARAM removal, LPARAM lp) {

@@ -15,72 +15,16 @@
 
 #include "res/bitmaps/bitmap_art.h"
 #include "res/bitmaps/bmp_file.h"
+#include "scratch_folder.h"
+#include "tests/support/bitmaps.h"
+#include "tests/support/template_layout.h"
 
 namespace {
 
 using bitmaps::Picture;
 
-std::vector<uint8_t> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::string BitmapPath(const char* fileName) {
     return std::string(ORTOLAN_SOURCE_DIR) + "/res/bitmaps/" + fileName;
-}
-
-// A reader written apart from the encoder, so that a fault in one is not
-// mirrored by the other. It accepts only what the resource compiler and
-// LoadBitmap are given here: uncompressed, bottom-up, 4, 8 or 24 bits.
-struct Bmp {
-    int bitsPerPixel = 0;
-    std::vector<uint32_t> palette;
-    std::set<int> usedEntries;
-    Picture picture;
-};
-
-uint32_t U32(const std::vector<uint8_t>& b, size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | uint32_t(b[at + 3]) << 24;
-}
-uint32_t U16(const std::vector<uint8_t>& b, size_t at) { return b[at] | b[at + 1] << 8; }
-
-::testing::AssertionResult ParseBmp(const std::vector<uint8_t>& b, Bmp& out) {
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return ::testing::AssertionFailure() << "no BMP header";
-    if (U32(b, 2) != b.size()) return ::testing::AssertionFailure() << "file size field " << U32(b, 2);
-    if (U32(b, 14) != 40) return ::testing::AssertionFailure() << "info header size " << U32(b, 14);
-    const int width = int(U32(b, 18)), height = int(U32(b, 22));
-    out.bitsPerPixel = int(U16(b, 28));
-    if (width <= 0 || height <= 0) return ::testing::AssertionFailure() << "not a bottom-up bitmap";
-    if (U16(b, 26) != 1 || U32(b, 30) != 0) return ::testing::AssertionFailure() << "planes or compression";
-    const int bpp = out.bitsPerPixel;
-    if (bpp != 4 && bpp != 8 && bpp != 24) return ::testing::AssertionFailure() << "depth " << bpp;
-    uint32_t entries = bpp == 24 ? 0 : U32(b, 46);
-    if (bpp != 24 && entries == 0) entries = 1u << bpp;
-    const size_t bits = U32(b, 10);
-    if (bits != 54 + entries * 4) return ::testing::AssertionFailure() << "bits offset " << bits;
-    for (uint32_t i = 0; i < entries; ++i) out.palette.push_back(U32(b, 54 + i * 4) & 0xFFFFFF);
-    const size_t row = ((size_t(width) * bpp + 31) / 32) * 4;
-    if (b.size() != bits + row * height) return ::testing::AssertionFailure() << "pixel data size";
-
-    out.picture = Picture(width, height, 0);
-    for (int y = 0; y < height; ++y) {
-        const size_t start = bits + row * size_t(height - 1 - y);
-        for (int x = 0; x < width; ++x) {
-            uint32_t colour;
-            if (bpp == 24) {
-                const size_t at = start + size_t(x) * 3;
-                colour = b[at] | b[at + 1] << 8 | uint32_t(b[at + 2]) << 16;
-            } else {
-                const uint8_t byte = b[start + size_t(x) * bpp / 8];
-                const int index = bpp == 8 ? byte : (x % 2 == 0 ? byte >> 4 : byte & 0xF);
-                if (size_t(index) >= out.palette.size()) return ::testing::AssertionFailure() << "index " << index;
-                out.usedEntries.insert(index);
-                colour = out.palette[size_t(index)];
-            }
-            out.picture.Set(x, y, colour);
-        }
-    }
-    return ::testing::AssertionSuccess();
 }
 
 Bmp LoadCommitted(int id) {
@@ -90,25 +34,13 @@ Bmp LoadCommitted(int id) {
         ADD_FAILURE() << "no resource " << id;
         return bmp;
     }
-    EXPECT_TRUE(ParseBmp(ReadFile(BitmapPath(r->fileName)), bmp)) << r->fileName;
+    EXPECT_EQ("", ReadBmp(FileText(BitmapPath(r->fileName)), bmp)) << r->fileName;
     return bmp;
 }
 
-// What the module's code expects of each bitmap, kept apart from the
-// generator's own table.
-struct Expected {
-    int id, width, height, bitsPerPixel;
-};
-const Expected kExpected[] = {
-    {2001, 32, 32, 24},  {2005, 11, 11, 24},   {2006, 11, 11, 4},    {2007, 11, 11, 24},
-    {2008, 11, 11, 24},  {2009, 32, 32, 24},   {2011, 11, 11, 24},   {2012, 301, 133, 24},
-    {2015, 250, 109, 24}, {2020, 11, 11, 4},   {2021, 250, 109, 24}, {2022, 30, 16, 8},
-    {2023, 30, 16, 8},   {2025, 15, 12, 4},
-};
-
 TEST(BitmapFiles, EachHasItsSizeAndDepth) {
-    ASSERT_EQ(std::size(kExpected), bitmaps::Resources().size());
-    for (const Expected& e : kExpected) {
+    ASSERT_EQ(std::size(kExpectedBitmaps), bitmaps::Resources().size());
+    for (const ExpectedBitmap& e : kExpectedBitmaps) {
         SCOPED_TRACE(e.id);
         const Bmp bmp = LoadCommitted(e.id);
         EXPECT_EQ(e.width, bmp.picture.width);
@@ -122,7 +54,7 @@ TEST(BitmapFiles, CommittedFilesAreWhatTheGeneratorDraws) {
         SCOPED_TRACE(r.fileName);
         const std::vector<uint8_t> drawn = bitmaps::EncodeBmp(r.draw(), r.bitsPerPixel);
         ASSERT_FALSE(drawn.empty());
-        EXPECT_TRUE(drawn == ReadFile(BitmapPath(r.fileName)))
+        EXPECT_TRUE(std::string(drawn.begin(), drawn.end()) == FileText(BitmapPath(r.fileName)))
             << "stale file: run scripts/make-bitmaps and commit the result";
     }
 }
@@ -215,20 +147,14 @@ TEST(TitleButtonBitmaps, PressedGlyphMovesOneRightAndDown) {
 }
 
 // The marks must follow from the dialog geometry measured with Windows'
-// dialog font: base units 6 x 13, control rectangles rounded like MulDiv, the
-// picture's client at (10, 124) showing the bitmap from (-9, 1), and the radio
-// circle's centre at (6, 6) in its button.
-int MulDiv(int value, int numerator, int denominator) {
-    return (value * numerator + denominator / 2) / denominator;
-}
-
+// dialog font (tests/support/template_layout.h).
 TEST(BoxPicture, MarksFollowFromTheButtonsDialogUnits) {
     std::set<int> ids;
     for (const box::Mark& m : box::kMarks) {
         SCOPED_TRACE(m.id);
         ids.insert(m.id);
-        EXPECT_EQ(MulDiv(m.dialogX, 6, 4) + 6 - 10 + 9, m.x);
-        EXPECT_EQ(MulDiv(m.dialogY, 13, 8) + 6 - 124 - 1, m.y);
+        EXPECT_EQ(TemplateMarkX(m.dialogX), m.x);
+        EXPECT_EQ(TemplateMarkY(m.dialogY), m.y);
         // The whole circle lies in the part of the bitmap that is shown.
         EXPECT_GE(m.x - 6, 9);
         EXPECT_LE(m.x + 6, 291);
@@ -236,8 +162,8 @@ TEST(BoxPicture, MarksFollowFromTheButtonsDialogUnits) {
         EXPECT_LE(m.y + 6, box::kPictureHeight - 1);
     }
     EXPECT_EQ(15u, ids.size());
-    EXPECT_EQ(3030, *ids.begin());
-    EXPECT_EQ(3044, *ids.rbegin());
+    EXPECT_EQ(IDC_ANCHOR_FIRST, *ids.begin());
+    EXPECT_EQ(IDC_ANCHOR_LAST, *ids.rbegin());
 }
 
 bool Dominant(uint32_t c, int shift) {
@@ -252,15 +178,16 @@ TEST(BoxPicture, CornersAndArmEndsAreDrawnUnderTheirButtons) {
     std::map<int, box::Mark> at;
     for (const box::Mark& m : box::kMarks) at[m.id] = m;
     // Cube corners in the neutral ink of its edges, the hidden one included.
-    for (int id = 3030; id <= 3037; ++id) {
+    for (int id = IDC_ANCHOR_TOP_BACK_LEFT; id <= IDC_ANCHOR_BOTTOM_FRONT_RIGHT; ++id) {
         const uint32_t c = p.At(at[id].x, at[id].y);
         EXPECT_TRUE(c >> 16 == (c & 0xFF) && (c & 0xFF) < 0xA0) << id << " is not on a cube edge";
     }
     // Arm ends in the colour of their axis: Z red, Y blue, X green.
-    const std::pair<int, int> arms[] = {{3038, 16}, {3043, 16}, {3040, 0}, {3041, 0}, {3039, 8}, {3042, 8}};
+    const std::pair<int, int> arms[] = {{IDC_ANCHOR_TOP, 16}, {IDC_ANCHOR_BOTTOM, 16}, {IDC_ANCHOR_RIGHT, 0},
+                                        {IDC_ANCHOR_LEFT, 0}, {IDC_ANCHOR_BACK, 8}, {IDC_ANCHOR_FRONT, 8}};
     for (const auto& [id, shift] : arms)
         EXPECT_TRUE(Dominant(p.At(at[id].x, at[id].y), shift)) << id << " is not on its arm";
-    EXPECT_NE(bitmaps::kLightGrey, p.At(at[3044].x, at[3044].y));
+    EXPECT_NE(bitmaps::kLightGrey, p.At(at[IDC_ANCHOR_CENTRE].x, at[IDC_ANCHOR_CENTRE].y));
 }
 
 // The encoder, on small cases whose bytes are known.
@@ -327,7 +254,7 @@ TEST(BmpEncoder, RoundTripsThroughTheReader) {
         SCOPED_TRACE(r.id);
         const Picture drawn = r.draw();
         Bmp read;
-        ASSERT_TRUE(ParseBmp(bitmaps::EncodeBmp(drawn, r.bitsPerPixel), read));
+        ASSERT_EQ("", ReadBmp(bitmaps::EncodeBmp(drawn, r.bitsPerPixel), read));
         EXPECT_EQ(drawn.pixels, read.picture.pixels);
     }
 }

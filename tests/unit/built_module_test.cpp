@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "pe_image.h"
+#include "tests/support/bitmaps.h"
 
 namespace {
 
@@ -141,27 +142,13 @@ TEST_F(BuiltModuleTest, NamesItselfInItsVersionResource) {
 TEST_F(BuiltModuleTest, CarriesEveryBitmapAtItsSizeAndDepth) {
     PeImage module(kBuild + "/ortolan.tsx");
     ASSERT_TRUE(module.Valid());
-    struct Expected {
-        std::uint32_t id;
-        int width, height, bits;
-    };
-    const Expected bitmaps[] = {
-        {2001, 32, 32, 24},  {2005, 11, 11, 24},   {2006, 11, 11, 4},    {2007, 11, 11, 24},
-        {2008, 11, 11, 24},  {2009, 32, 32, 24},   {2011, 11, 11, 24},   {2012, 301, 133, 24},
-        {2015, 250, 109, 24}, {2020, 11, 11, 4},   {2021, 250, 109, 24}, {2022, 30, 16, 8},
-        {2023, 30, 16, 8},   {2025, 15, 12, 4},
-    };
-    for (const Expected& e : bitmaps) {
+    for (const ExpectedBitmap& e : kExpectedBitmaps) {
         // A bitmap resource is a BITMAPINFOHEADER followed by colours and bits.
         const auto data = module.Resource(2, e.id);
         ASSERT_GE(data.size(), 40u) << "bitmap " << e.id << " missing";
-        auto i32 = [&](std::size_t at) {
-            return static_cast<std::int32_t>(data[at] | data[at + 1] << 8 | data[at + 2] << 16 |
-                                             static_cast<std::uint32_t>(data[at + 3]) << 24);
-        };
-        EXPECT_EQ(e.width, i32(4)) << "bitmap " << e.id;
-        EXPECT_EQ(e.height, std::abs(i32(8))) << "bitmap " << e.id;
-        EXPECT_EQ(e.bits, data[14] | data[15] << 8) << "bitmap " << e.id;
+        EXPECT_EQ(e.width, std::int32_t(U32(data, 4))) << "bitmap " << e.id;
+        EXPECT_EQ(e.height, std::abs(std::int32_t(U32(data, 8)))) << "bitmap " << e.id;
+        EXPECT_EQ(e.bitsPerPixel, int(U16(data, 14))) << "bitmap " << e.id;
     }
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "panel/ObjectRules.h"
+#include "tests/support/vector_checks.h"
 
 #include <cfloat>
 #include <cmath>
@@ -13,53 +14,51 @@ const BBox kBox = {{-1.0f, -2.0f, -3.0f}, {1.0f, 2.0f, 3.0f}};
 const Vector3 kOutside = {10.0f, 20.0f, 30.0f};
 const Vector3 kSize = {2.0f, 4.0f, 6.0f};
 
-void ExpectPoint(const Vector3& expected, const Vector3& actual) {
-    EXPECT_FLOAT_EQ(expected.x, actual.x);
-    EXPECT_FLOAT_EQ(expected.y, actual.y);
-    EXPECT_FLOAT_EQ(expected.z, actual.z);
-}
+// Where anchor `id` puts the axes of kBox and kSize, from `axes`.
+Vector3 At(int id, const Vector3& axes = kOutside) { return AnchorPoint(id, kBox, axes, kSize); }
 
 TEST(AnchorPointTest, CornersTakeEveryCoordinateFromTheBox) {
-    ExpectPoint({-1, -2, 3}, AnchorPoint(3030, kBox, kOutside, kSize));
-    ExpectPoint({-1, 2, 3}, AnchorPoint(3031, kBox, kOutside, kSize));
-    ExpectPoint({1, -2, 3}, AnchorPoint(3032, kBox, kOutside, kSize));
-    ExpectPoint({1, 2, 3}, AnchorPoint(3033, kBox, kOutside, kSize));
-    ExpectPoint({-1, -2, -3}, AnchorPoint(3034, kBox, kOutside, kSize));
-    ExpectPoint({-1, 2, -3}, AnchorPoint(3035, kBox, kOutside, kSize));
-    ExpectPoint({1, -2, -3}, AnchorPoint(3036, kBox, kOutside, kSize));
-    ExpectPoint({1, 2, -3}, AnchorPoint(3037, kBox, kOutside, kSize));
-    for (int id = 3030; id <= 3037; ++id) EXPECT_EQ(AnchorKind::Corner, KindOfAnchor(id));
+    ExpectVector({-1, -2, 3}, At(IDC_ANCHOR_TOP_BACK_LEFT));
+    ExpectVector({-1, 2, 3}, At(IDC_ANCHOR_TOP_BACK_RIGHT));
+    ExpectVector({1, -2, 3}, At(IDC_ANCHOR_TOP_FRONT_LEFT));
+    ExpectVector({1, 2, 3}, At(IDC_ANCHOR_TOP_FRONT_RIGHT));
+    ExpectVector({-1, -2, -3}, At(IDC_ANCHOR_BOTTOM_BACK_LEFT));
+    ExpectVector({-1, 2, -3}, At(IDC_ANCHOR_BOTTOM_BACK_RIGHT));
+    ExpectVector({1, -2, -3}, At(IDC_ANCHOR_BOTTOM_FRONT_LEFT));
+    ExpectVector({1, 2, -3}, At(IDC_ANCHOR_BOTTOM_FRONT_RIGHT));
+    for (int id = IDC_ANCHOR_TOP_BACK_LEFT; id <= IDC_ANCHOR_BOTTOM_FRONT_RIGHT; ++id)
+        EXPECT_EQ(AnchorKind::Corner, KindOfAnchor(id));
 }
 
 TEST(AnchorPointTest, FacesMoveOneAxisOntoThePlaneAndKeepTheOtherTwo) {
-    ExpectPoint({10, 20, 3}, AnchorPoint(3038, kBox, kOutside, kSize));   // top
-    ExpectPoint({-1, 20, 30}, AnchorPoint(3039, kBox, kOutside, kSize));  // back
-    ExpectPoint({10, 2, 30}, AnchorPoint(3040, kBox, kOutside, kSize));   // right
-    ExpectPoint({10, -2, 30}, AnchorPoint(3041, kBox, kOutside, kSize));  // left
-    ExpectPoint({1, 20, 30}, AnchorPoint(3042, kBox, kOutside, kSize));   // front
-    ExpectPoint({10, 20, -3}, AnchorPoint(3043, kBox, kOutside, kSize));  // bottom
-    for (int id = 3038; id <= 3043; ++id) EXPECT_EQ(AnchorKind::Face, KindOfAnchor(id));
+    ExpectVector({10, 20, 3}, At(IDC_ANCHOR_TOP));
+    ExpectVector({-1, 20, 30}, At(IDC_ANCHOR_BACK));
+    ExpectVector({10, 2, 30}, At(IDC_ANCHOR_RIGHT));
+    ExpectVector({10, -2, 30}, At(IDC_ANCHOR_LEFT));
+    ExpectVector({1, 20, 30}, At(IDC_ANCHOR_FRONT));
+    ExpectVector({10, 20, -3}, At(IDC_ANCHOR_BOTTOM));
+    for (int id = IDC_ANCHOR_TOP; id <= IDC_ANCHOR_BOTTOM; ++id) EXPECT_EQ(AnchorKind::Face, KindOfAnchor(id));
 }
 
 TEST(AnchorPointTest, CentreIsHalfTheHostSizeAboveTheMinimum) {
-    EXPECT_EQ(AnchorKind::Centre, KindOfAnchor(3044));
-    ExpectPoint({0, 0, 0}, AnchorPoint(3044, kBox, kOutside, kSize));
+    EXPECT_EQ(AnchorKind::Centre, KindOfAnchor(IDC_ANCHOR_CENTRE));
+    ExpectVector({0, 0, 0}, At(IDC_ANCHOR_CENTRE));
     // The host's size is used, not the box's extent.
-    ExpectPoint({0, 0, 2}, AnchorPoint(3044, kBox, kOutside, {2.0f, 4.0f, 10.0f}));
+    ExpectVector({0, 0, 2}, AnchorPoint(IDC_ANCHOR_CENTRE, kBox, kOutside, {2.0f, 4.0f, 10.0f}));
 }
 
 TEST(AnchorPointTest, CentreThenTopFaceGivesTheTopFacesCentre) {
-    const Vector3 centre = AnchorPoint(3044, kBox, kOutside, kSize);
-    ExpectPoint({0, 0, 3}, AnchorPoint(3038, kBox, centre, kSize));
+    const Vector3 centre = At(IDC_ANCHOR_CENTRE);
+    ExpectVector({0, 0, 3}, At(IDC_ANCHOR_TOP, centre));
     // From a corner, a face keeps the corner's other coordinates.
-    const Vector3 corner = AnchorPoint(3036, kBox, kOutside, kSize);
-    ExpectPoint(AnchorPoint(3032, kBox, kOutside, kSize), AnchorPoint(3038, kBox, corner, kSize));
+    const Vector3 corner = At(IDC_ANCHOR_BOTTOM_FRONT_LEFT);
+    ExpectVector(At(IDC_ANCHOR_TOP_FRONT_LEFT), At(IDC_ANCHOR_TOP, corner));
 }
 
 #ifndef NDEBUG
 TEST(AnchorPointTest, DebugBuildsStopOnAControlThatIsNoAnchor) {
-    EXPECT_DEATH(AnchorPoint(3029, kBox, kOutside, kSize), "IDC_ANCHOR");
-    EXPECT_DEATH(KindOfAnchor(3045), "IDC_ANCHOR");
+    EXPECT_DEATH(AnchorPoint(IDC_ANCHOR_FIRST - 1, kBox, kOutside, kSize), "IDC_ANCHOR");
+    EXPECT_DEATH(KindOfAnchor(IDC_ANCHOR_LAST + 1), "IDC_ANCHOR");
 }
 #endif
 
@@ -69,16 +68,16 @@ TEST(AnchorPointTest, ACentrePastTheFloatRangeIsInfiniteAndRefused) {
     // would be undefined), and so never be handed to the host.
     const BBox box = {{-3.4e38f, 0.0f, 0.0f}, {-6e37f, 1.0f, 1.0f}};
     const Vector3 size = {-2.8e38f, 1.0f, 1.0f};
-    const Vector3 centre = AnchorPoint(3044, box, kOutside, size);
+    const Vector3 centre = AnchorPoint(IDC_ANCHOR_CENTRE, box, kOutside, size);
     EXPECT_EQ(-std::numeric_limits<float>::infinity(), centre.x);
     EXPECT_FALSE(AllFinite(centre));
     const BBox high = {{FLT_MAX, 0.0f, 0.0f}, {FLT_MAX, 0.0f, 0.0f}};
     EXPECT_EQ(std::numeric_limits<float>::infinity(),
-              AnchorPoint(3044, high, kOutside, {FLT_MAX, 0.0f, 0.0f}).x);
+              AnchorPoint(IDC_ANCHOR_CENTRE, high, kOutside, {FLT_MAX, 0.0f, 0.0f}).x);
     // Up to half a step past the largest float, rounding still gives it.
     const BBox edge = {{FLT_MAX, 0.0f, 0.0f}, {FLT_MAX, 0.0f, 0.0f}};
-    EXPECT_EQ(FLT_MAX, AnchorPoint(3044, edge, kOutside, {1e30f, 0.0f, 0.0f}).x);
-    EXPECT_TRUE(AllFinite(AnchorPoint(3044, edge, kOutside, {1e30f, 0.0f, 0.0f})));
+    EXPECT_EQ(FLT_MAX, AnchorPoint(IDC_ANCHOR_CENTRE, edge, kOutside, {1e30f, 0.0f, 0.0f}).x);
+    EXPECT_TRUE(AllFinite(AnchorPoint(IDC_ANCHOR_CENTRE, edge, kOutside, {1e30f, 0.0f, 0.0f})));
 }
 
 TEST(AllFiniteTest, RefusesNaNAndInfinitiesInAnyCoordinate) {
@@ -95,7 +94,8 @@ TEST(EmptyBoxTest, MinimumAboveMaximumOnAnyAxis) {
     // As tsxBBoxInit leaves it: its corners are finite (3.4e38), so only
     // the box itself tells that it holds no point.
     const BBox init = {{FLT_MAX, FLT_MAX, FLT_MAX}, {-FLT_MAX, -FLT_MAX, -FLT_MAX}};
-    EXPECT_TRUE(IsEmptyBox(init) && AllFinite(AnchorPoint(3033, init, kOutside, kSize)));
+    EXPECT_TRUE(IsEmptyBox(init) &&
+                AllFinite(AnchorPoint(IDC_ANCHOR_TOP_FRONT_RIGHT, init, kOutside, kSize)));
     EXPECT_TRUE(IsEmptyBox({{-1, 2.5f, -3}, {1, 2, 3}}));
     EXPECT_TRUE(IsEmptyBox({{-1, -2, -3}, {1, 2, -3.5f}}));
     EXPECT_FALSE(IsEmptyBox(kBox));

@@ -11,6 +11,7 @@
 #include "plugin/ExtensionRecord.h"
 #include "plugin/ModuleState.h"
 #include "res/box_marks.h"
+#include "tests/support/template_layout.h"
 
 namespace {
 
@@ -113,17 +114,17 @@ TEST(PanelGeometryTest, TitleButtonsSitInTheStripWithinTheFrame) {
 // picture's marks must give back the template's own positions: the marks,
 // the placement rule and the template agree.
 TEST(PanelGeometryTest, AnchorsOnTheirMarksStandWhereTheTemplatePutsThem) {
-    auto mulDiv = [](int v, int n, int d) { return (v * n + d / 2) / d; };
-    const PixelRect pictureClient = {10, 124, 10 + 283, 124 + 135};
+    const PixelRect pictureClient = {kTemplatePictureLeft, kTemplatePictureTop, kTemplatePictureRight,
+                                     kTemplatePictureBottom};
     const PixelPoint circle = RadioCircleCentre(13, 96);
     for (const box::Mark& m : box::kMarks) {
         SCOPED_TRACE(m.id);
         const PixelPoint at = AnchorButtonOrigin(pictureClient, box::kPictureWidth,
                                                  box::kPictureHeight, {m.x, m.y}, circle);
-        EXPECT_EQ(mulDiv(m.dialogX, 6, 4), at.x);
-        EXPECT_EQ(mulDiv(m.dialogY, 13, 8), at.y);
+        EXPECT_EQ(TemplatePixelX(m.dialogX), at.x);
+        EXPECT_EQ(TemplatePixelY(m.dialogY), at.y);
     }
-    EXPECT_EQ(117, FieldRowsHeight(mulDiv(73, 13, 8)));
+    EXPECT_EQ(117, FieldRowsHeight(TemplatePixelY(73)));  // the picture's top
 }
 
 // At 120 dpi the picture keeps its pixels in a larger control, centred with

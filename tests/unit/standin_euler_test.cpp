@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "host/tsxapi/euler.h"
+#include "tests/support/vector_checks.h"
 
 using standin::AxesFromEuler;
 using standin::AxesOrigin;
@@ -16,12 +17,6 @@ namespace {
 double AngleGap(double a, double b) {
     double d = std::fmod(std::fabs(a - b), 360.0);
     return d > 180.0 ? 360.0 - d : d;
-}
-
-void ExpectVectorNear(const Vector3& expected, const Vector3& actual, double tolerance) {
-    EXPECT_NEAR(expected.x, actual.x, tolerance);
-    EXPECT_NEAR(expected.y, actual.y, tolerance);
-    EXPECT_NEAR(expected.z, actual.z, tolerance);
 }
 
 void ExpectRoundTrip(float x, float y, float z, double tolerance = 2e-3) {

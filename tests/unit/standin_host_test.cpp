@@ -5,6 +5,7 @@
 
 #include "host/tsxapi/euler.h"
 #include "host/tsxapi/standin_host.h"
+#include "tests/support/vector_checks.h"
 
 using standin::ObjectData;
 using standin::StandinHost;
@@ -120,9 +121,7 @@ TEST_F(StandinHostTest, AxesConversionsAndOrientation) {
     EXPECT_EQ("tsxEulerToAxes({10, 20, 30}) -> axes", lines[0]);
     EXPECT_EQ("tsxMNodeSetAxesOrientation(#1, axes)", lines[1]);
     EXPECT_EQ(0u, lines[2].rfind("tsxAxesToEuler(axes) -> {", 0)) << lines[2];
-    EXPECT_NEAR(10, back.x, 1e-3);
-    EXPECT_NEAR(20, back.y, 1e-3);
-    EXPECT_NEAR(30, back.z, 1e-3);
+    ExpectVectorNear({10, 20, 30}, back, 1e-3);
     const ObjectData* d = host.GetScene().Find(Object(0));
     EXPECT_NEAR(20, d->axesRotation.y, 1e-3);
     // The orientation record's origin does not move the axes.

@@ -1,17 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "host/tsxapi/scene.h"
+#include "tests/support/vector_checks.h"
 
 using standin::ObjectData;
 using standin::Scene;
 
 namespace {
-
-void ExpectVector(const Vector3& expected, const Vector3& actual) {
-    EXPECT_FLOAT_EQ(expected.x, actual.x);
-    EXPECT_FLOAT_EQ(expected.y, actual.y);
-    EXPECT_FLOAT_EQ(expected.z, actual.z);
-}
 
 class StandinScene : public testing::Test {
 protected:
@@ -123,9 +118,7 @@ TEST_F(StandinScene, VerticesAreTheBoxCornersAndFollowChanges) {
 
     // 90 degrees about Z: the box's X extent now lies along Y.
     scene.SetRotation(slab, Vector3{0, 0, 90});
-    EXPECT_NEAR(-1.0f, v[7].x, 1e-6);
-    EXPECT_NEAR(2.0f, v[7].y, 1e-6);
-    EXPECT_NEAR(0.25f, v[7].z, 1e-6);
+    ExpectVectorNear(Vector3{-1.0f, 2.0f, 0.25f}, v[7], 1e-6);
 }
 
 TEST_F(StandinScene, VertexTransformMapsTheUnitCubeOntoTheVertices) {

@@ -70,6 +70,24 @@ WINE_TEST(OtherKeysReachTheHostUnlessAFieldHasTheFocus) {
     CHECK(IsWindowVisible(p.panel));
 }
 
+WINE_TEST(AMenuOpenOverAFieldKeepsItsKeys) {
+    KeyedPanel p(LoopKind::Accelerators);
+    HWND field = p.Item(IDC_LOCATION_X);
+    SetFocus(field);
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, 1, "one");
+    AppendMenuA(menu, MF_STRING, 2, "two");
+    // Read by the menu's own loop once it runs: down twice to "two", choose it.
+    for (UINT key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
+        PostMessageA(field, WM_KEYDOWN, key, 1);
+        PostMessageA(field, WM_KEYUP, key, 0xC0000001);
+    }
+    const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, 10, 10, 0, p.panel, nullptr);
+    DestroyMenu(menu);
+    CHECK_EQ(2, chosen);
+    CHECK_EQ(std::string("0"), p.Text(IDC_LOCATION_X));  // the field was not stepped
+}
+
 WINE_TEST(ClosedPanelsGoAtTheNextActivationAndOpenOnesStay) {
     ModuleFixture f;
     f.leftClick();

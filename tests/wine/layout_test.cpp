@@ -8,6 +8,7 @@
 
 #include "controls/ControlKit_win.h"
 #include "harness.h"
+#include "panel/PanelGeometry.h"
 #include "res/box_marks.h"
 #include "res/resource.h"
 
@@ -92,9 +93,8 @@ WINE_TEST(EveryAnchorCircleSitsOnItsMark) {
     Pump(100);
     const kit::Pixels shot = kit::Screen(p.panel);
     const RECT client = InPanel(p.panel, Picture(p), true);
-    // Half the client less half the bitmap, each half truncated.
-    const int left = client.left + (client.right - client.left) / 2 - box::kPictureWidth / 2;
-    const int top = client.top + (client.bottom - client.top) / 2 - box::kPictureHeight / 2;
+    const auto [left, top] = StaticImageOrigin({client.left, client.top, client.right, client.bottom},
+                                               box::kPictureWidth, box::kPictureHeight);
 
     // Rows across the picture, compared pixel by pixel where they show inside
     // the control and no other control covers them.

@@ -1,17 +1,13 @@
 // The panel's object commands through real button clicks: pivot anchors,
 // copy, the axes display, units, coordinates and the point-selection readout.
 #include "harness.h"
+#include "host/tsxapi/journal.h"
 #include "res/resource.h"
 
 using namespace harness;
+using standin::FormatVector;  // the journal's own vector text
 
 namespace {
-
-std::string Vec(const Vector3& v) {
-    char text[96];
-    snprintf(text, sizeof text, "{%g, %g, %g}", v.x, v.y, v.z);
-    return text;
-}
 
 const std::vector<std::string> kAfterMove = {"tsxCurrobjToggleAxes()", "tsxSelectUp()",
                                              "tsxSceneRefresh()", "tsxSceneSetChanged(1)"};
@@ -32,11 +28,11 @@ WINE_TEST(CornerAnchorsMoveTheAxesToTheBoxCorners) {
     const std::vector<std::string> journal = Journal();
     CHECK_EQ(expected.size(), journal.size());
     CHECK_EQ(std::string("tsxMNodeSetAxesPosition(#1, {0, 0, 0})"), journal.at(3));
-    CHECK_EQ(std::string("{0, 0, 0}"), Vec(Cube().axesPosition));
+    CHECK_EQ(std::string("{0, 0, 0}"), FormatVector(Cube().axesPosition));
     p.Click(IDC_ANCHOR_TOP_FRONT_RIGHT);
-    CHECK_EQ(std::string("{2, 4, 6}"), Vec(Cube().axesPosition));
+    CHECK_EQ(std::string("{2, 4, 6}"), FormatVector(Cube().axesPosition));
     p.Click(IDC_ANCHOR_TOP_FRONT_RIGHT);  // the same anchor twice: same place, marked changed again
-    CHECK_EQ(std::string("{2, 4, 6}"), Vec(Cube().axesPosition));
+    CHECK_EQ(std::string("{2, 4, 6}"), FormatVector(Cube().axesPosition));
     CHECK_EQ(3u, JournalCalls("tsxSceneSetChanged(1)").size());
     CHECK_EQ(3u, JournalCalls("tsxCurrobjToggleAxes").size());
     CHECK(BST_CHECKED == SendMessageA(p.Item(IDC_ANCHOR_TOP_FRONT_RIGHT), BM_GETCHECK, 0, 0));
@@ -46,15 +42,15 @@ WINE_TEST(CornerAnchorsMoveTheAxesToTheBoxCorners) {
 WINE_TEST(FaceAndCentreAnchorsUseTheAxesAndTheHostSize) {
     OpenedPanel p;  // the cube: centred at the origin, size 2
     p.Click(IDC_ANCHOR_CENTRE);
-    CHECK_EQ(std::string("{0, 0, 0}"), Vec(Cube().axesPosition));
+    CHECK_EQ(std::string("{0, 0, 0}"), FormatVector(Cube().axesPosition));
     CHECK_EQ(1u, JournalCalls("tsxGNodeGetSize(#1)").size());
     CHECK(JournalCalls("tsxGNodeGetAxesPosition").empty());
     p.Click(IDC_ANCHOR_TOP);  // top face from the centre: the face's centre
-    CHECK_EQ(std::string("{0, 0, 1}"), Vec(Cube().axesPosition));
+    CHECK_EQ(std::string("{0, 0, 1}"), FormatVector(Cube().axesPosition));
     CHECK_EQ(1u, JournalCalls("tsxGNodeGetAxesPosition(#1)").size());
     p.Click(IDC_ANCHOR_BOTTOM_FRONT_LEFT);
     p.Click(IDC_ANCHOR_TOP);  // from a corner: the corner straight above
-    CHECK_EQ(std::string("{1, -1, 1}"), Vec(Cube().axesPosition));
+    CHECK_EQ(std::string("{1, -1, 1}"), FormatVector(Cube().axesPosition));
 }
 
 WINE_TEST(AnchorsWithNothingSelectedOnlyMoveTheRadioCheck) {
@@ -78,11 +74,11 @@ WINE_TEST(AnchorsOnAnObjectWithAnEmptyBoxMoveNothing) {
     for (const char* call : {"tsxMNodeSetAxesPosition", "tsxCurrobjToggleAxes", "tsxSelectUp",
                              "tsxSceneRefresh", "tsxSceneSetChanged"})
         CHECK_EQ(call + std::string(": 0"), call + std::string(": ") + std::to_string(JournalCalls(call).size()));
-    CHECK_EQ(std::string("{0.5, 0.25, 0.125}"), Vec(Cube().axesPosition));
+    CHECK_EQ(std::string("{0.5, 0.25, 0.125}"), FormatVector(Cube().axesPosition));
     cube.emptyBox = 0;  // geometry again: the anchors work
     standinSetObject(standinObjectAt(0), &cube);
     p.Click(IDC_ANCHOR_BOTTOM_BACK_LEFT);
-    CHECK_EQ(std::string("{-1, -1, -1}"), Vec(Cube().axesPosition));
+    CHECK_EQ(std::string("{-1, -1, -1}"), FormatVector(Cube().axesPosition));
 }
 
 WINE_TEST(CopyCallsTheHostsCopyAndNothingElse) {

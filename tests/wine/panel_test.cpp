@@ -2,11 +2,11 @@
 // prompt, reduction and hiding, and what the panel paints. Host calls are
 // read back from the stand-in's journal.
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "harness.h"
+#include "host/tsxapi/journal.h"
 #include "res/resource.h"
 
 using namespace harness;
@@ -384,10 +384,8 @@ WINE_TEST(EveryWayOfChangingAFieldReachesTheNextApply) {
     CHECK_EQ(std::string("tsxGNodeSetLocation(#1, {3, 6, 0})"), applied("3"));
     // What undo brings back is the edit's own business; the apply must see it.
     auto holding = [&](const char* x) {
-        char text[64];
-        std::snprintf(text, sizeof text, "tsxGNodeSetLocation(#1, {%s, %g, 0})", x,
-                      std::atof(p.Text(IDC_LOCATION_Y).c_str()));
-        return std::string(text);
+        const Vector3 sent = {std::strtof(x, nullptr), std::strtof(p.Text(IDC_LOCATION_Y).c_str(), nullptr), 0};
+        return "tsxGNodeSetLocation(#1, " + standin::FormatVector(sent) + ")";
     };
     SendMessageA(y, EM_UNDO, 0, 0);
     CHECK(p.Text(IDC_LOCATION_Y) != "6");

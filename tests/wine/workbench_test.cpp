@@ -7,6 +7,7 @@
 
 #include "harness.h"
 #include "host/workbench/commands.h"
+#include "tests/support/bitmaps.h"
 
 using namespace harness;
 
@@ -45,23 +46,17 @@ int RunWorkbench(const std::string& arguments) {
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-std::uint32_t Read32(const std::string& bytes, size_t at) {
-    return static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8 |
-           static_cast<std::uint8_t>(bytes[at + 2]) << 16 | static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[at + 3])) << 24;
-}
-
 // A 24-bit BMP of a plausible window size whose pixels are not all one colour.
 void CheckScreenshot(const std::string& path) {
-    std::string bmp = ReadFile(path);
-    REQUIRE(bmp.size() > 54);
-    CHECK_EQ(std::string("BM"), bmp.substr(0, 2));
-    CHECK_EQ(static_cast<std::uint32_t>(bmp.size()), Read32(bmp, 2));
-    std::uint32_t width = Read32(bmp, 18), height = Read32(bmp, 22);
-    CHECK(width >= 200 && width <= 4096);
-    CHECK(height >= 150 && height <= 4096);
-    CHECK_EQ(24u, Read32(bmp, 28) & 0xFFFF);
+    Bmp bmp;
+    const std::string fault = ReadBmp(ReadFile(path), bmp);
+    if (!fault.empty()) Fail(__FILE__, __LINE__, path + ": " + fault);
+    REQUIRE(fault.empty());
+    CHECK(bmp.picture.width >= 200 && bmp.picture.width <= 4096);
+    CHECK(bmp.picture.height >= 150 && bmp.picture.height <= 4096);
+    CHECK_EQ(24, bmp.bitsPerPixel);
     bool varied = false;
-    for (size_t i = 57; i < bmp.size() && !varied; i += 3) varied = bmp.compare(i, 3, bmp, 54, 3) != 0;
+    for (std::uint32_t colour : bmp.picture.pixels) varied = varied || colour != bmp.picture.pixels[0];
     CHECK(varied);
 }
 
