@@ -355,8 +355,7 @@ void TransformPanel::OnPaint() {
     Brush background(CreateSolidBrush(kBackground));
     FillRect(dc, &client, background.Get());
 
-    const PixelRect stripRect = TitleStripRect(w);
-    RECT strip{stripRect.left, stripRect.top, stripRect.right, stripRect.bottom};
+    RECT strip = ToRect(TitleStripRect(w));
     const COLORREF caption = GetSysColor(COLOR_ACTIVECAPTION);
     Brush stripBrush(CreateSolidBrush(caption));
     FillRect(dc, &strip, stripBrush.Get());

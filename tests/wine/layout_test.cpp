@@ -11,6 +11,7 @@
 #include "panel/PanelGeometry.h"
 #include "res/box_marks.h"
 #include "res/resource.h"
+#include "win/PixelGeometry_win.h"
 
 using namespace harness;
 
@@ -93,8 +94,8 @@ WINE_TEST(EveryAnchorCircleSitsOnItsMark) {
     Pump(100);
     const kit::Pixels shot = kit::Screen(p.panel);
     const RECT client = InPanel(p.panel, Picture(p), true);
-    const auto [left, top] = StaticImageOrigin({client.left, client.top, client.right, client.bottom},
-                                               box::kPictureWidth, box::kPictureHeight);
+    const auto [left, top] =
+        StaticImageOrigin(ToPixelRect(client), box::kPictureWidth, box::kPictureHeight);
 
     // Rows across the picture, compared pixel by pixel where they show inside
     // the control and no other control covers them.
