@@ -1,12 +1,9 @@
-// An up-down control that steps a floating-point number held as text in its
-// buddy edit. The native control only counts 16-bit positions; the value,
-// its range and its step live here, and the native position follows.
+// The up-down control of FloatSpinMath's rules, attached to a dialog item.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
-#include <string>
 
 #include "controls/FloatSpinMath.h"
 
