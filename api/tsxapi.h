@@ -13,7 +13,6 @@
 
 extern "C" {
 
-
 TSXAPI void* __cdecl tsxGetCurrentSelection(void);
 
 TSXAPI void __cdecl tsxGNodeGetLocation(void* object, Vector3* out);

@@ -51,8 +51,8 @@ int PanelApp::GetProfileInt(const char* section, const char* entry, int fallback
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (RegQueryValueExA(key.Get(), entry, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
-            ERROR_SUCCESS ||
+    if (RegQueryValueExA(key.Get(), entry, nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                         &size) != ERROR_SUCCESS ||
         type != REG_DWORD)
         return fallback;
     return static_cast<int>(value);

@@ -23,20 +23,19 @@ namespace {
 
 // What the spins write: steps of 0.1 and 1 from typical values, with three
 // (location, size) or two (rotation) decimals.
-const std::vector<double> kSpinValues = {0.0,    0.1,   -0.1,   2.5,    10000.0, -10000.0,
-                                         0.001,  1.9,   45.0,   -179.5, 180.0,   123.4,
-                                         999.9,  -2.3,  17.25,  0.05};
+const std::vector<double> kSpinValues = {0.0,   0.1,  -0.1,  2.5,    10000.0, -10000.0,
+                                         0.001, 1.9,  45.0,  -179.5, 180.0,   123.4,
+                                         999.9, -2.3, 17.25, 0.05};
 
 // What the fields hold: numbers the panel wrote ("%g" or a spin's fixed
 // form) and a few typed ones.
-const std::vector<std::string> kFieldTexts = {"0",      "1.5",     "-0.100",   "10000.000",
-                                              "2.5e-3", "180.00",  "-179.5",   "0.001",
-                                              "1234.57", "2",      "45.00",    "-2.300",
-                                              "17.25",  "0.05",    "1e+06",    "999.900"};
+const std::vector<std::string> kFieldTexts = {
+    "0",       "1.5", "-0.100", "10000.000", "2.5e-3", "180.00", "-179.5", "0.001",
+    "1234.57", "2",   "45.00",  "-2.300",    "17.25",  "0.05",   "1e+06",  "999.900"};
 
-const std::vector<float> kFieldValues = {0.0f,    1.5f,    -0.1f,  10000.0f, 0.0025f, 180.0f,
-                                         -179.5f, 0.001f,  1234.57f, 2.0f,   45.0f,   -2.3f,
-                                         17.25f,  0.05f,   1e6f,   999.9f};
+const std::vector<float> kFieldValues = {0.0f,    1.5f,   -0.1f,    10000.0f, 0.0025f, 180.0f,
+                                         -179.5f, 0.001f, 1234.57f, 2.0f,     45.0f,   -2.3f,
+                                         17.25f,  0.05f,  1e6f,     999.9f};
 
 void FormatSpin(benchmark::State& state) {
     size_t i = 0;
@@ -109,8 +108,8 @@ struct Pair {
 const Pair kPairs[] = {
     {"spin formatting", FormatSpin, FormatSpinBaseline, "FormatValue, 3 decimals",
      "snprintf \"%.3f\"", 1.2},
-    {"field formatting", FormatField, FormatFieldBaseline, "FormatFieldFloat",
-     "snprintf \"%g\"", 1.2},
+    {"field formatting", FormatField, FormatFieldBaseline, "FormatFieldFloat", "snprintf \"%g\"",
+     1.2},
     {"field parsing", ParseField, ParseBaseline, "ParseFieldFloat", "strtod", 1.2},
     {"buddy parsing", ParseBuddy, ParseBaseline, "AtofDecimal", "strtod", 1.2},
 };

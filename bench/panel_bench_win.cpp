@@ -38,12 +38,12 @@ using harness::Text;
 using harness::Drain;
 
 struct Settings {
-    int warmup = 300;           // rounds run and thrown away before the timed ones
-    int rounds = 3000;          // keystroke and spin rounds
+    int warmup = 300;   // rounds run and thrown away before the timed ones
+    int rounds = 3000;  // keystroke and spin rounds
     int repaintWarmup = 50;
     int repaintRounds = 800;
     int openWarmup = 10;
-    int openRounds = 200;       // every panel object outlives its window: keep this modest
+    int openRounds = 200;  // every panel object outlives its window: keep this modest
     int frugalRepaints = 10000;
     int frugalClickRounds = 1000;
 };
@@ -168,7 +168,8 @@ void PostedKeystroke(const hosting::MessageLoop& loop, HWND edit, UINT key) {
     PostMessageA(edit, WM_KEYDOWN, key, scan | 1);
     PostMessageA(edit, WM_KEYUP, key, scan | 0xC0000001);
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE)) loop.Handle(msg);
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE))
+        loop.Handle(msg);
 }
 
 // Typed keystroke and spin step, interleaved with the same keystroke into
@@ -223,7 +224,8 @@ void TimeEditing(const hosting::MessageLoop& loop, HWND panel, HWND bare, const 
                 break;
             }
             case 4:
-                t = clock.Microseconds([&] { PostedKeystroke(loop, panelEdit, static_cast<UINT>(digit)); });
+                t = clock.Microseconds(
+                    [&] { PostedKeystroke(loop, panelEdit, static_cast<UINT>(digit)); });
                 Require(standinChangedCount() == changed + 1 &&
                             Text(panelEdit) == std::string(1, static_cast<char>(digit)),
                         "posted keystroke typed and applied once");
@@ -250,9 +252,9 @@ void TimeEditing(const hosting::MessageLoop& loop, HWND panel, HWND bare, const 
         "default loop until no posted or sent message is left, the apply included",
         "a letter posted to the bare dialog's edit and handled by the same loop", looped,
         bareLooped, 1.6));
-    results.push_back(bench::Compare(
-        "spin step", "VK_UP in location X: step, rewrite, apply",
-        "the keystroke apply above, timed in the same rounds", spin, keystroke, 1.3));
+    results.push_back(bench::Compare("spin step", "VK_UP in location X: step, rewrite, apply",
+                                     "the keystroke apply above, timed in the same rounds", spin,
+                                     keystroke, 1.3));
 }
 
 void TimeRepaint(HWND panel, HWND bare, const Settings& settings,
@@ -413,7 +415,8 @@ bool WriteReport(const char* path, const std::vector<bench::Comparison>& results
     json += "  \"module_run\": " + bench::JsonString(moduleRun) + ",\n";
     json += "  \"round_trip_us\": " + bench::JsonNumber(roundTripMicroseconds) + ",\n";
     json += "  \"unverified_rounds\": " + std::to_string(unverified) + ",\n";
-    json += "  \"message_boxes\": " + std::to_string(harness::TakeDismissedBoxes().size()) + "\n}\n";
+    json +=
+        "  \"message_boxes\": " + std::to_string(harness::TakeDismissedBoxes().size()) + "\n}\n";
     FILE* out = std::fopen(path, "wb");
     if (!out) return false;
     const bool written = std::fwrite(json.data(), 1, json.size(), out) == json.size();

@@ -63,8 +63,8 @@ int MenuButtonWidth(const MenuButtonContent& c) {
     return width;
 }
 
-PixelPoint CentredImageOrigin(int clientWidth, int clientHeight, int imageWidth,
-                              int imageHeight, bool pressed) {
+PixelPoint CentredImageOrigin(int clientWidth, int clientHeight, int imageWidth, int imageHeight,
+                              bool pressed) {
     PixelPoint origin{(clientWidth - imageWidth) / 2, (clientHeight - imageHeight) / 2};
     if (pressed) {
         origin.x += 1;

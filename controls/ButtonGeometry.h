@@ -70,5 +70,5 @@ int MenuButtonWidth(const MenuButtonContent& content);
 // The image centred in the client area (integer halves truncated toward
 // zero, so an image larger than the button gets a negative offset), one
 // pixel right and down while pressed.
-PixelPoint CentredImageOrigin(int clientWidth, int clientHeight, int imageWidth,
-                              int imageHeight, bool pressed);
+PixelPoint CentredImageOrigin(int clientWidth, int clientHeight, int imageWidth, int imageHeight,
+                              bool pressed);

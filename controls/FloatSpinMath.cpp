@@ -9,9 +9,7 @@ namespace {
 
 // A result within this distance past a bound is accepted as it is, so that a
 // step landing on the bound through round-off (9999.9 + 0.1) is not snapped.
-double BoundTolerance(double t) {
-    return std::max(std::fabs(t * 1e-9), 1e-9);
-}
+double BoundTolerance(double t) { return std::max(std::fabs(t * 1e-9), 1e-9); }
 
 // Whether "%g" writes the value in exponent form: when its decimal exponent,
 // after rounding to six significant digits, is below -4 or above 5. Within
@@ -62,7 +60,8 @@ std::optional<int> PositionFor(double value, const SpinSettings& settings) {
     if (value < settings.minimum) return 0;
     if (value > settings.maximum) return settings.positionCount;
     const double position = settings.positionCount * (value - settings.minimum) /
-                                (settings.maximum - settings.minimum) + 0.5;
+                                (settings.maximum - settings.minimum) +
+                            0.5;
     // Reversed or non-finite ranges must not reach an out-of-range int cast.
     if (!(position >= 0.0)) return 0;
     if (position >= settings.positionCount) return settings.positionCount;

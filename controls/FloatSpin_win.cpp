@@ -1,6 +1,5 @@
 #include "controls/FloatSpin_win.h"
 
-
 #include "controls/NumberText.h"
 #include "win/WindowText_win.h"
 

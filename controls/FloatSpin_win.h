@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-
 #include "controls/FloatSpinMath.h"
 
 class FloatSpin {

@@ -68,8 +68,8 @@ void ImageButton::DrawItem(const DRAWITEMSTRUCT& item) {
     if (!GetObjectA(image.Get(), sizeof info, &info)) return;
     RECT client{};
     GetClientRect(item.hwndItem, &client);
-    const PixelPoint at = CentredImageOrigin(client.right, client.bottom, info.bmWidth,
-                                             info.bmHeight, pushed);
+    const PixelPoint at =
+        CentredImageOrigin(client.right, client.bottom, info.bmWidth, info.bmHeight, pushed);
     if (disabled)
         DrawEmbossed(item.hDC, image.Get(), at.x, at.y, info.bmWidth, info.bmHeight);
     else
@@ -102,12 +102,11 @@ void ImageButton::DrawTransparent(HDC dc, HBITMAP image, int x, int y, int width
     TextSettings settings(dc);
     SetBkColor(dc, RGB(0xFF, 0xFF, 0xFF));
     SetTextColor(dc, RGB(0, 0, 0));
-    BitBlt(dc, x, y, width, height, mask.Get(), 0, 0, SRCAND);  // a black hole per opaque pixel
+    BitBlt(dc, x, y, width, height, mask.Get(), 0, 0, SRCAND);    // a black hole per opaque pixel
     BitBlt(dc, x, y, width, height, copy.Get(), 0, 0, SRCPAINT);  // the image into the holes
 }
 
-void ImageButton::DrawEmbossed(HDC dc, HBITMAP image, int x, int y, int width,
-                               int height) const {
+void ImageButton::DrawEmbossed(HDC dc, HBITMAP image, int x, int y, int width, int height) const {
     MemoryDC colour(dc);
     if (!colour) return;
     MemoryDC shape(colour.Get());

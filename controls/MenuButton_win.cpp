@@ -37,10 +37,10 @@ bool MenuButton::Create(HWND parent, int id, const RECT& rect, DWORD style, cons
     if (hwnd) return false;
     style = TakeStyle(style);
     auto* instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
-    HWND created = CreateWindowExA(0, "BUTTON", caption ? caption : "", style, rect.left, rect.top,
-                                   rect.right - rect.left, rect.bottom - rect.top, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                                   nullptr);
+    HWND created =
+        CreateWindowExA(0, "BUTTON", caption ? caption : "", style, rect.left, rect.top,
+                        rect.right - rect.left, rect.bottom - rect.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     if (!created) return false;
     if (Subclass(created)) {
         EnsureMenu();
@@ -236,9 +236,9 @@ LRESULT MenuButton::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
         break;
     case WM_SYSKEYDOWN:
         if (wp == VK_DOWN && hasItems)
-            return OnButtonDown(WM_LBUTTONDOWN, 0,
-                                {(arrowRect.left + arrowRect.right) / 2,
-                                 (arrowRect.top + arrowRect.bottom) / 2});
+            return OnButtonDown(
+                WM_LBUTTONDOWN, 0,
+                {(arrowRect.left + arrowRect.right) / 2, (arrowRect.top + arrowRect.bottom) / 2});
         break;
     case WM_GETDLGCODE:
         return Default(message, wp, lp) | (isDefault ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);

@@ -134,9 +134,7 @@ bool ConvertExactly(const char* number, size_t length, Real& value) {
 
 }  // namespace
 
-size_t ScanDecimal(const char* text, size_t length) {
-    return text ? Scan(text, length).length : 0;
-}
+size_t ScanDecimal(const char* text, size_t length) { return text ? Scan(text, length).length : 0; }
 
 bool ConvertDecimal(const char* number, size_t length, double& value) {
     return ConvertExactly(number, length, value);

@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-
 #include "controls/FilePath.h"
 #include "win/OffscreenDC_win.h"
 #include "win/WindowText_win.h"
@@ -142,8 +141,8 @@ void TitleButton::Compose(HDC dc, const RECT& rect) {
         // held. Without a pressed bitmap the face bitmap stays up; the
         // bevel, if shown, still sinks.
         HBITMAP shown = pressed && pressedBitmap ? pressedBitmap.Get() : faceBitmap.Get();
-        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(shown), 0, rect.left, rect.top,
-                   0, 0, DST_BITMAP);
+        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(shown), 0, rect.left, rect.top, 0,
+                   0, DST_BITMAP);
     } else {
         if (caption.empty() && hwnd) caption = WindowText(hwnd);
         Selection font(dc, captionFont.Get());
@@ -151,8 +150,7 @@ void TitleButton::Compose(HDC dc, const RECT& rect) {
         SetTextColor(dc, textColour);
         SetBkMode(dc, TRANSPARENT);
         RECT textRect = rect;
-        DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &textRect,
-                  kCaptionFormat);
+        DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &textRect, kCaptionFormat);
     }
     if (showBorder) DrawBorder(dc, rect);
 }

@@ -29,18 +29,18 @@
 
 // One scene object as the stand-in keeps it.
 struct StandinObject {
-    int id;                 // stable, from 1
+    int id;  // stable, from 1
     char name[32];
-    Vector3 location;       // where the object's box is centred
-    Vector3 rotation;       // Euler angles in degrees
-    Vector3 size;           // extent of the box along X, Y, Z
-    Vector3 axesPosition;   // the pivot
-    Vector3 axesRotation;   // Euler angles of the pivot's orientation
-    int units;              // unit code
-    int axesVisible;        // 1 while the axes are shown
-    int selectedFaces;      // count of faces the user selected
-    int emptyBox;           // 1: tsxGNodeGetBBox leaves the box it is given as it is,
-                            // as for an object without geometry
+    Vector3 location;      // where the object's box is centred
+    Vector3 rotation;      // Euler angles in degrees
+    Vector3 size;          // extent of the box along X, Y, Z
+    Vector3 axesPosition;  // the pivot
+    Vector3 axesRotation;  // Euler angles of the pivot's orientation
+    int units;             // unit code
+    int axesVisible;       // 1 while the axes are shown
+    int selectedFaces;     // count of faces the user selected
+    int emptyBox;          // 1: tsxGNodeGetBBox leaves the box it is given as it is,
+                           // as for an object without geometry
 };
 
 // Restores the default scene (several objects, the first one selected),

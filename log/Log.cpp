@@ -61,9 +61,7 @@ LogWriter& LogWriter::Insert(const T& value) {
     return *this;
 }
 
-LogWriter& LogWriter::operator<<(const char* text) {
-    return text ? Insert(text) : *this;
-}
+LogWriter& LogWriter::operator<<(const char* text) { return text ? Insert(text) : *this; }
 LogWriter& LogWriter::operator<<(const std::string& text) { return Insert(text); }
 LogWriter& LogWriter::operator<<(unsigned char character) {
     return Insert(static_cast<char>(character));

@@ -55,7 +55,7 @@ private:
     void Write(const char* data, size_t size);
     template <class Signed>
     LogFileStream& InsertSigned(Signed value);
-    void WriteSigned(long value);          // decimal only
+    void WriteSigned(long value);             // decimal only
     void WriteUnsigned(unsigned long value);  // decimal or hexadecimal
 
     std::FILE* file = nullptr;

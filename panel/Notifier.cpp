@@ -5,6 +5,4 @@ NotifierBase::~NotifierBase() {
     listeners.shrink_to_fit();
 }
 
-void NotifierBase::AddListener(PanelListener& listener) {
-    listeners.push_back(&listener);
-}
+void NotifierBase::AddListener(PanelListener& listener) { listeners.push_back(&listener); }

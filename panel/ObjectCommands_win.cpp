@@ -70,7 +70,8 @@ void TransformPanel::ApplyUnit() {
     void* object = tsxGetCurrentSelection();
     if (!object) return;
     bool latch = false;
-    const int code = UnitCodeForPosition(unitButton.GetSelection(), tsxGNodeGetUnits(object), latch);
+    const int code =
+        UnitCodeForPosition(unitButton.GetSelection(), tsxGNodeGetUnits(object), latch);
     if (latch) unitButton.SetButtonState(true);
     // The rows go back to the host whole; one that still holds a NaN or an
     // infinity from the host stops the command before anything is written.

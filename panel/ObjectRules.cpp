@@ -59,14 +59,10 @@ float ToFloat(double value) {
 
 float Coordinate(Source source, float min, float max, float axes, float size) {
     switch (source) {
-    case Min:
-        return min;
-    case Max:
-        return max;
-    case Axes:
-        return axes;
-    case Centre:
-        return ToFloat(size / 2.0 + min);
+    case Min: return min;
+    case Max: return max;
+    case Axes: return axes;
+    case Centre: return ToFloat(size / 2.0 + min);
     }
     return 0.0f;
 }
@@ -98,16 +94,11 @@ bool AllFinite(const Vector3& v) {
 int UnitCodeForPosition(int position, int currentCode, bool& latch) {
     latch = position == 1 || position == 3 || position == 5 || position == 7;
     switch (position) {
-    case 0:
-        return 4;
-    case 2:
-        return 5;
-    case 4:
-        return 6;
-    case 6:
-        return 7;
-    case 8:
-        return 8;
+    case 0: return 4;
+    case 2: return 5;
+    case 4: return 6;
+    case 6: return 7;
+    case 8: return 8;
     }
     return currentCode;
 }

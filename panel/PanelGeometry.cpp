@@ -25,8 +25,8 @@ PixelPoint StaticImageOrigin(const PixelRect& client, int imageWidth, int imageH
             client.top + (client.bottom - client.top) / 2 - imageHeight / 2};
 }
 
-PixelPoint AnchorButtonOrigin(const PixelRect& pictureClient, int pictureWidth,
-                              int pictureHeight, PixelPoint mark, PixelPoint circle) {
+PixelPoint AnchorButtonOrigin(const PixelRect& pictureClient, int pictureWidth, int pictureHeight,
+                              PixelPoint mark, PixelPoint circle) {
     const PixelPoint at = StaticImageOrigin(pictureClient, pictureWidth, pictureHeight);
     return {at.x + mark.x - circle.x, at.y + mark.y - circle.y};
 }

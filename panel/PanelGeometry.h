@@ -47,8 +47,8 @@ PixelPoint StaticImageOrigin(const PixelRect& client, int imageWidth, int imageH
 // that the circle sits on the picture pixel `mark`. The picture is a bitmap
 // of the given size centred in a static control's client area
 // `pictureClient` (panel client coordinates).
-PixelPoint AnchorButtonOrigin(const PixelRect& pictureClient, int pictureWidth,
-                              int pictureHeight, PixelPoint mark, PixelPoint circle);
+PixelPoint AnchorButtonOrigin(const PixelRect& pictureClient, int pictureWidth, int pictureHeight,
+                              PixelPoint mark, PixelPoint circle);
 
 // Height of the panel reduced to its field rows: it ends two pixels above the
 // box picture's window, whose top edge is `pictureTop` in client coordinates

@@ -108,23 +108,17 @@ INT_PTR CALLBACK TransformPanel::DialogProc(HWND window, UINT message, WPARAM wp
 
 INT_PTR TransformPanel::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
     switch (message) {
-    case WM_INITDIALOG:
-        return OnInitDialog();
-    case WM_DRAWITEM:
-        return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+    case WM_INITDIALOG: return OnInitDialog();
+    case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
     case WM_NOTIFY:
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, OnNotify(*reinterpret_cast<const NMHDR*>(lp)));
         return TRUE;
-    case WM_PAINT:
-        OnPaint();
-        return TRUE;
+    case WM_PAINT: OnPaint(); return TRUE;
     case WM_NCHITTEST:
         // Any bare point of the panel drags it, as its title bar would.
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, HTCAPTION);
         return TRUE;
-    case WM_COMMAND:
-        OnCommand(LOWORD(wp), HIWORD(wp));
-        return TRUE;
+    case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return TRUE;
     }
     return FALSE;
 }
@@ -140,8 +134,10 @@ std::array<TransformPanel::OwnerDrawnItem, 7> TransformPanel::OwnerDrawnControls
 }
 
 void TransformPanel::AttachControls() {
-    for (const OwnerDrawnItem& item : OwnerDrawnControls()) item.control->Attach(GetDlgItem(hwnd, item.id));
-    for (int i = 0; i < kValueFieldCount; ++i) spins[i].Attach(GetDlgItem(hwnd, kValueFields[i].spin));
+    for (const OwnerDrawnItem& item : OwnerDrawnControls())
+        item.control->Attach(GetDlgItem(hwnd, item.id));
+    for (int i = 0; i < kValueFieldCount; ++i)
+        spins[i].Attach(GetDlgItem(hwnd, kValueFields[i].spin));
 }
 
 bool TransformPanel::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -202,8 +198,8 @@ void TransformPanel::PlaceTitleButtons() {
     const struct {
         TitleButton& button;
         PixelRect rect;
-    } places[] = {{hideButton, at.hide}, {rollFieldsButton, at.rollFields},
-                  {rollTitleButton, at.rollTitle}};
+    } places[] = {
+        {hideButton, at.hide}, {rollFieldsButton, at.rollFields}, {rollTitleButton, at.rollTitle}};
     for (const auto& p : places)
         SetWindowPos(p.button.Window(), nullptr, p.rect.left, p.rect.top,
                      p.rect.right - p.rect.left, p.rect.bottom - p.rect.top,
@@ -242,8 +238,10 @@ void TransformPanel::OnCommand(int id, int code) {
         exchange.FieldChanged(id);  // the exchange's own writes too: the texts changed
         if (exchange.WritingFields()) return;
         const int field = ValueFieldIndex(id);
-        if (field >= 0) ApplyRow(kValueFields[field].row);
-        else if (row && row->stepField == id) SetRowStep(*row);
+        if (field >= 0)
+            ApplyRow(kValueFields[field].row);
+        else if (row && row->stepField == id)
+            SetRowStep(*row);
         return;
     }
     if (code != BN_CLICKED) return;
@@ -256,37 +254,17 @@ void TransformPanel::OnCommand(int id, int code) {
         return;
     }
     switch (id) {
-    case IDC_COPY:
-        CopyObject();
-        break;
-    case IDC_SHOW_AXES:
-        ToggleAxes(1);
-        break;
-    case IDC_HIDE_AXES:
-        ToggleAxes(2);
-        break;
-    case IDC_UNIT:
-        ApplyUnit();
-        break;
-    case IDC_COORDS:
-        ApplyCoordinates();
-        break;
-    case IDC_POINT_AXES:
-        ReadPointSelection();
-        break;
-    case IDC_GET_OBJECT:
-        ReadObject();
-        break;
-    case IDC_ROLL_FIELDS:
-        ToggleReduction(fieldRowsHeight);
-        break;
-    case IDC_ROLL_TITLE:
-        ToggleReduction(kTitleStripHeight);
-        break;
+    case IDC_COPY: CopyObject(); break;
+    case IDC_SHOW_AXES: ToggleAxes(1); break;
+    case IDC_HIDE_AXES: ToggleAxes(2); break;
+    case IDC_UNIT: ApplyUnit(); break;
+    case IDC_COORDS: ApplyCoordinates(); break;
+    case IDC_POINT_AXES: ReadPointSelection(); break;
+    case IDC_GET_OBJECT: ReadObject(); break;
+    case IDC_ROLL_FIELDS: ToggleReduction(fieldRowsHeight); break;
+    case IDC_ROLL_TITLE: ToggleReduction(kTitleStripHeight); break;
     case IDC_HIDE:
-    case IDCANCEL:
-        Hide();
-        break;
+    case IDCANCEL: Hide(); break;
     }
 }
 
@@ -362,8 +340,9 @@ void TransformPanel::OnPaint() {
     SetBkColor(dc, caption);
     if (!titleFont) {
         // Made once and kept with the window, which lets it go at WM_NCDESTROY.
-        titleFont.Reset(CreateFontA(-9, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_TT_PRECIS,
-                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, "Arial"));
+        titleFont.Reset(CreateFontA(-9, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                    OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
+                                    "Arial"));
     }
     {
         Selection useFont(dc, titleFont.Get());

@@ -109,7 +109,7 @@ private:
     WindowRef mainView;
     int savedHeight = 0;
     int fieldRowsHeight = kTemplateFieldRowsHeight;  // reduction by IDC_ROLL_FIELDS
-    FloatSpin spins[kValueFieldCount];  // one beside each value field, in table order
+    FloatSpin spins[kValueFieldCount];               // one beside each value field, in table order
     Vector3 location{};
     Vector3 size{};
     Vector3 rotation{};

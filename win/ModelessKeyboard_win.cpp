@@ -23,12 +23,12 @@ bool IsDialogKey(const MSG& msg) {
         case VK_LEFT:
         case VK_RIGHT:
         case VK_UP:
-        case VK_DOWN:
-            return true;
+        case VK_DOWN: return true;
         }
         return false;
     case WM_CHAR:
-        return msg.wParam == '\t' || msg.wParam == '\x1b' || msg.wParam == '\r' || msg.wParam == ' ';
+        return msg.wParam == '\t' || msg.wParam == '\x1b' || msg.wParam == '\r' ||
+               msg.wParam == ' ';
     }
     return false;
 }
@@ -39,7 +39,8 @@ bool InModalLoop() {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     if (!GetGUIThreadInfo(GetCurrentThreadId(), &info)) return false;
-    return (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE | GUI_INMOVESIZE)) != 0;
+    return (info.flags &
+            (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE | GUI_INMOVESIZE)) != 0;
 }
 
 bool IsEditControl(HWND window) {
@@ -88,8 +89,10 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM removal, LPARAM lp) {
 
 void ModelessKeyboard::Add(HWND dialog) {
     std::vector<HWND>& dialogs = Dialogs();
-    if (std::find(dialogs.begin(), dialogs.end(), dialog) == dialogs.end()) dialogs.push_back(dialog);
-    if (!hook) hook = SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
+    if (std::find(dialogs.begin(), dialogs.end(), dialog) == dialogs.end())
+        dialogs.push_back(dialog);
+    if (!hook)
+        hook = SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
 }
 
 void ModelessKeyboard::Remove(HWND dialog) {

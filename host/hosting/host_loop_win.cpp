@@ -14,12 +14,24 @@ struct Key {
 };
 
 const Key kKeys[] = {
-    {0, VK_DELETE, "Delete"}, {FCONTROL, 'C', "Ctrl+C"}, {FCONTROL, 'V', "Ctrl+V"},
-    {FCONTROL, 'Z', "Ctrl+Z"}, {0, '0', "0"},            {0, '1', "1"},
-    {0, '2', "2"},             {0, '3', "3"},            {0, '4', "4"},
-    {0, '5', "5"},             {0, '6', "6"},            {0, '7', "7"},
-    {0, '8', "8"},             {0, '9', "9"},            {0, VK_LEFT, "Left"},
-    {0, VK_RIGHT, "Right"},    {0, VK_UP, "Up"},         {0, VK_DOWN, "Down"},
+    {0, VK_DELETE, "Delete"},
+    {FCONTROL, 'C', "Ctrl+C"},
+    {FCONTROL, 'V', "Ctrl+V"},
+    {FCONTROL, 'Z', "Ctrl+Z"},
+    {0, '0', "0"},
+    {0, '1', "1"},
+    {0, '2', "2"},
+    {0, '3', "3"},
+    {0, '4', "4"},
+    {0, '5', "5"},
+    {0, '6', "6"},
+    {0, '7', "7"},
+    {0, '8', "8"},
+    {0, '9', "9"},
+    {0, VK_LEFT, "Left"},
+    {0, VK_RIGHT, "Right"},
+    {0, VK_UP, "Up"},
+    {0, VK_DOWN, "Down"},
     {0, VK_F5, "F5"},
 };
 constexpr int kKeyCount = sizeof kKeys / sizeof kKeys[0];
@@ -115,7 +127,8 @@ void PressKey(const MessageLoop& loop, HWND target, UINT key, UINT modifiers) {
     const struct {
         UINT modifier;
         int keys[3];
-    } kModifierKeys[] = {{MOD_CONTROL, {VK_CONTROL, VK_LCONTROL, 0}}, {MOD_SHIFT, {VK_SHIFT, VK_LSHIFT, 0}}};
+    } kModifierKeys[] = {{MOD_CONTROL, {VK_CONTROL, VK_LCONTROL, 0}},
+                         {MOD_SHIFT, {VK_SHIFT, VK_LSHIFT, 0}}};
     for (const auto& m : kModifierKeys)
         for (const int* k = m.keys; *k; ++k) held[*k] = (modifiers & m.modifier) ? 0x80 : 0;
     SetKeyboardState(held);

@@ -26,9 +26,9 @@ public:
     // returns its name ("Delete", "Ctrl+V", "7", "Up", "F5"); null when
     // `command` is none of the host's keys.
     const char* OnCommand(int command);
-    int Fired() const { return fired; }                // every key since the last Reset
-    int Fired(const char* name) const;                 // one key since the last Reset
-    const char* Last() const { return last; }          // the latest one, or null
+    int Fired() const { return fired; }        // every key since the last Reset
+    int Fired(const char* name) const;         // one key since the last Reset
+    const char* Last() const { return last; }  // the latest one, or null
     void Reset();
 
 private:

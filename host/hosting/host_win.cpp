@@ -11,8 +11,8 @@ const char* const kViewClass = "OrtolanHostView";
 HWND CreateView(Host* host) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     RegisterObjectClass<Host>(instance, kViewClass, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
-    return CreateWindowExA(0, kViewClass, "host main view", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 80, 800,
-                           600, nullptr, nullptr, instance, host);
+    return CreateWindowExA(0, kViewClass, "host main view", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100,
+                           80, 800, 600, nullptr, nullptr, instance, host);
 }
 
 struct OwnedSearch {

@@ -6,7 +6,9 @@ namespace {
 const struct {
     LoopKind kind;
     const char* name;
-} kKinds[] = {{LoopKind::Accelerators, "accelerators"}, {LoopKind::Dialog, "dialog"}, {LoopKind::Plain, "plain"}};
+} kKinds[] = {{LoopKind::Accelerators, "accelerators"},
+              {LoopKind::Dialog, "dialog"},
+              {LoopKind::Plain, "plain"}};
 
 }  // namespace
 

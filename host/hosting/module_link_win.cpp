@@ -7,9 +7,9 @@ namespace hosting {
 
 std::string DescribeError(DWORD code) {
     char* text = nullptr;
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                      FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
     std::string message = length && text ? std::string(text, length) : std::string("unknown error");
     if (text) LocalFree(text);
     while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
@@ -54,11 +54,16 @@ bool ModuleLink::Load(const std::string& requested) {
         return false;
     }
     const char* missing = nullptr;
-    if (!Resolve(module, "tsxGetData", getData)) missing = "tsxGetData";
-    else if (!Resolve(module, "tsxGetVersion", getVersion)) missing = "tsxGetVersion";
-    else if (!Resolve(module, "tsxOnLeftClick", leftClick)) missing = "tsxOnLeftClick";
-    else if (!Resolve(module, "tsxOnRightClick", rightClick)) missing = "tsxOnRightClick";
-    else if (!Resolve(module, "tsxDeactivate", deactivate)) missing = "tsxDeactivate";
+    if (!Resolve(module, "tsxGetData", getData))
+        missing = "tsxGetData";
+    else if (!Resolve(module, "tsxGetVersion", getVersion))
+        missing = "tsxGetVersion";
+    else if (!Resolve(module, "tsxOnLeftClick", leftClick))
+        missing = "tsxOnLeftClick";
+    else if (!Resolve(module, "tsxOnRightClick", rightClick))
+        missing = "tsxOnRightClick";
+    else if (!Resolve(module, "tsxDeactivate", deactivate))
+        missing = "tsxDeactivate";
     if (missing) {
         error = "the module " + path + " has no export " + missing;
         Unload();

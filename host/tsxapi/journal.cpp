@@ -72,7 +72,7 @@ int Journal::CopyLine(int index, char* buffer, int size) const {
     }
     if (buffer && size > 0) {
         size_t n = line->size() < static_cast<size_t>(size - 1) ? line->size()
-                                                                 : static_cast<size_t>(size - 1);
+                                                                : static_cast<size_t>(size - 1);
         std::memcpy(buffer, line->data(), n);
         buffer[n] = '\0';
     }

@@ -182,8 +182,8 @@ void Scene::Derive(Node* node) {
         Vector3 c = UnitCubeCorner(k);
         Vector3 local{c.x * d.size.x, c.y * d.size.y, c.z * d.size.z};
         Vector3 turned = Rotate(r, local);
-        node->vertices[k] = Vector3{turned.x + d.location.x, turned.y + d.location.y,
-                                    turned.z + d.location.z};
+        node->vertices[k] =
+            Vector3{turned.x + d.location.x, turned.y + d.location.y, turned.z + d.location.z};
     }
 }
 

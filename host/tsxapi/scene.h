@@ -37,10 +37,10 @@ struct ObjectData {
     int emptyBox = 0;
 };
 
-const int kMaxName = 31;          // StandinObject::name is char[32]
+const int kMaxName = 31;  // StandinObject::name is char[32]
 const int kBoxVertices = 8;
 const int kBoxFaces = 6;
-const int kDefaultUnits = 4;      // the first of the unit codes the panel knows
+const int kDefaultUnits = 4;  // the first of the unit codes the panel knows
 
 class Scene {
 public:

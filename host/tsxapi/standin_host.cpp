@@ -229,7 +229,9 @@ void* StandinHost::Malloc(int bytes) {
 
 void* StandinHost::Calloc(int count, int size) {
     void* block = memory.AllocateZeroed(count, size);
-    Log(CallLine("tsxCalloc").Arg(FormatInt(count)).Arg(FormatInt(size))
+    Log(CallLine("tsxCalloc")
+            .Arg(FormatInt(count))
+            .Arg(FormatInt(size))
             .Result(block ? "block" : "null"));
     return block;
 }

@@ -14,8 +14,8 @@ namespace {
 void ToRecord(const ObjectData& d, StandinObject* out) {
     out->id = d.id;
     std::memset(out->name, 0, sizeof out->name);
-    std::memcpy(out->name, d.name.data(), d.name.size() < sizeof out->name ? d.name.size()
-                                                                          : sizeof out->name - 1);
+    std::memcpy(out->name, d.name.data(),
+                d.name.size() < sizeof out->name ? d.name.size() : sizeof out->name - 1);
     out->location = d.location;
     out->rotation = d.rotation;
     out->size = d.size;

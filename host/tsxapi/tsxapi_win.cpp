@@ -51,8 +51,12 @@ void __cdecl tsxGNodeGetAxesPosition(void* object, Vector3* out) {
     TheHost().GetAxesPosition(object, out);
 }
 
-void __cdecl tsxGNodeSetLocation(void* object, Vector3* value) { TheHost().SetLocation(object, value); }
-void __cdecl tsxGNodeSetRotation(void* object, Vector3* value) { TheHost().SetRotation(object, value); }
+void __cdecl tsxGNodeSetLocation(void* object, Vector3* value) {
+    TheHost().SetLocation(object, value);
+}
+void __cdecl tsxGNodeSetRotation(void* object, Vector3* value) {
+    TheHost().SetRotation(object, value);
+}
 void __cdecl tsxGNodeSetSize(void* object, Vector3* value) { TheHost().SetSize(object, value); }
 void __cdecl tsxMNodeSetAxesPosition(void* object, Vector3* value) {
     TheHost().SetAxesPosition(object, value);

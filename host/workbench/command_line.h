@@ -28,7 +28,7 @@ struct Options {
     std::string outDir;      // demo only
     std::string modulePath;  // empty: the default beside the workbench
     hosting::LoopKind hostLoop = hosting::LoopKind::Accelerators;
-    std::string error;       // not empty: the command line was not understood
+    std::string error;  // not empty: the command line was not understood
 };
 
 // args[0] is the program and is skipped.
@@ -38,7 +38,6 @@ Options ParseOptions(const std::vector<std::string>& args);
 std::string BesideProgram(const std::string& programPath, const std::string& file);
 
 const char* const kDefaultModuleName = "ortolan.tsx";
-const char* const kUsage =
-    "usage: workbench.exe [--demo <outdir>] [--host-loop accelerators|dialog|plain] [module.tsx]";
+const char* const kUsage = "usage: workbench.exe [--demo <outdir>] [--host-loop accelerators|dialog|plain] [module.tsx]";
 
 }  // namespace workbench

@@ -25,9 +25,9 @@ enum class DemoAction {
 
 struct DemoStep {
     DemoAction action;
-    int milliseconds;  // Pump
-    const char* file;  // Screenshot, WriteJournal
-    const char* note;  // what the step is for, written to the report
+    int milliseconds;            // Pump
+    const char* file;            // Screenshot, WriteJournal
+    const char* note;            // what the step is for, written to the report
     int control = 0;             // TypeInPanel, PressKey, ClickInPanel: the panel's control id
     const char* text = nullptr;  // TypeInPanel
     int key = 0;                 // PressKey: a virtual key code

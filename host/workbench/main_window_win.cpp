@@ -51,8 +51,8 @@ void MainWindow::OnCreate() {
     ShowModule();
 
     list = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
-                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0, 10, 10,
-                           hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), instance, nullptr);
+                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0, 10, 10, hwnd,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), instance, nullptr);
     SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     view.Create(hwnd, instance);
     status = CreateWindowExA(0, STATUSCLASSNAMEA, "Ready", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd,

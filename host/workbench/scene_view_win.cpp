@@ -93,8 +93,8 @@ std::vector<ViewObject> ReadScene() {
 
 bool SceneView::Create(HWND parent, HINSTANCE instance) {
     if (!hosting::RegisterObjectClass<SceneView>(instance, kClassName, nullptr, CS_HREDRAW | CS_VREDRAW)) return false;
-    CreateWindowExA(WS_EX_CLIENTEDGE, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 10, 10,
-                    parent, nullptr, instance, this);
+    CreateWindowExA(WS_EX_CLIENTEDGE, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 10, 10, parent, nullptr,
+                    instance, this);
     return hwnd != nullptr;
 }
 
@@ -146,13 +146,11 @@ void SceneView::Draw(HDC dc, const RECT& client) {
     SetTextAlign(dc, TA_CENTER | TA_BOTTOM);
     for (const Label& label : drawing.labels) {
         SetTextColor(dc, label.selected ? StyleOf(Ink::SelectedEdge).colour : RGB(90, 90, 100));
-        TextOutA(dc, Pixel(label.at.x), Pixel(label.at.y - 2), label.text.c_str(),
-                 static_cast<int>(label.text.size()));
+        TextOutA(dc, Pixel(label.at.x), Pixel(label.at.y - 2), label.text.c_str(), static_cast<int>(label.text.size()));
     }
     SetTextAlign(dc, TA_LEFT | TA_TOP);
     SetTextColor(dc, RGB(120, 120, 130));
-    std::string caption = "Main view: " + std::to_string(objects.size()) + " object" +
-                          (objects.size() == 1 ? "" : "s");
+    std::string caption = "Main view: " + std::to_string(objects.size()) + " object" + (objects.size() == 1 ? "" : "s");
     TextOutA(dc, 6, 4, caption.c_str(), static_cast<int>(caption.size()));
     DrawLegend(dc, client);
 }

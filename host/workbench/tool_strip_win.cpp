@@ -13,8 +13,8 @@ bool ToolStrip::Create(HWND parent, HINSTANCE instance) {
     if (!hosting::RegisterObjectClass<ToolStrip>(instance, kToolStripClass, GetSysColorBrush(COLOR_BTNFACE))) {
         return false;
     }
-    CreateWindowExA(0, kToolStripClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 10, Height(), parent,
-                    nullptr, instance, this);
+    CreateWindowExA(0, kToolStripClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 10, Height(), parent, nullptr,
+                    instance, this);
     if (!hwnd) return false;
 
     LOGFONTA font{};
@@ -23,9 +23,8 @@ bool ToolStrip::Create(HWND parent, HINSTANCE instance) {
     font.lfWeight = FW_BOLD;
     boldFont.Reset(CreateFontIndirectA(&font));
 
-    tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
-                              instance, nullptr);
+    tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, instance, nullptr);
     if (tooltip) {
         TTTOOLINFOA tool{};
         // The version 5 size: the common controls without a manifest refuse a larger one.
@@ -55,9 +54,7 @@ void ToolStrip::SetModule(HBITMAP bitmap, const std::string& moduleName, const s
 
 int ToolStrip::Height() const { return std::max<int>(iconSize.cy, kFallbackSide) + 2 * kPad + 2; }
 
-RECT ToolStrip::IconRect() const {
-    return RECT{kPad + 2, kPad + 1, kPad + 2 + iconSize.cx, kPad + 1 + iconSize.cy};
-}
+RECT ToolStrip::IconRect() const { return RECT{kPad + 2, kPad + 1, kPad + 2 + iconSize.cx, kPad + 1 + iconSize.cy}; }
 
 bool ToolStrip::OverIcon(POINT at) const {
     RECT r = IconRect();
@@ -125,8 +122,7 @@ void ToolStrip::OnPaint() {
         MemoryDC source(dc);
         Selection picked(source.Get(), icon.Get());
         int shift = pressed ? 1 : 0;
-        BitBlt(dc, iconRect.left + shift, iconRect.top + shift, iconSize.cx, iconSize.cy, source.Get(), 0, 0,
-               SRCCOPY);
+        BitBlt(dc, iconRect.left + shift, iconRect.top + shift, iconSize.cx, iconSize.cy, source.Get(), 0, 0, SRCCOPY);
     } else {
         // The module has no icon (yet): a plain grey square stands in.
         GdiObject<HBRUSH> grey(CreateSolidBrush(RGB(160, 160, 160)));

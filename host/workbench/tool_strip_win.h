@@ -23,8 +23,7 @@ public:
     HWND Window() const { return hwnd; }
 
     // Takes the bitmap (null: the grey stand-in square).
-    void SetModule(HBITMAP icon, const std::string& name, const std::string& description,
-                   const std::string& credit);
+    void SetModule(HBITMAP icon, const std::string& name, const std::string& description, const std::string& credit);
     int Height() const;
     RECT IconRect() const;
 

@@ -94,9 +94,7 @@ Drawing DrawScene(const std::vector<ViewObject>& objects, int width, int height)
         if (!Finite(object.location) || !Finite(object.rotation) || !Finite(object.size)) continue;
         drawn.push_back(&object);
         AddBox(object, object.selected ? &selectedEdges : &edges);
-        if (object.axesVisible && Finite(object.axesPosition) && Finite(object.axesRotation)) {
-            AddAxes(object, &axes);
-        }
+        if (object.axesVisible && Finite(object.axesPosition) && Finite(object.axesRotation)) { AddAxes(object, &axes); }
     }
 
     // Ground grid on z = 0 over the scene's X and Y extent.
@@ -104,8 +102,7 @@ Drawing DrawScene(const std::vector<ViewObject>& objects, int width, int height)
     for (const auto* list : {&edges, &selectedEdges, &axes}) {
         for (const WorldSegment& s : *list) {
             for (const Vector3& p : {s.a, s.b}) {
-                extent = std::max({extent, std::fabs(static_cast<double>(p.x)),
-                                   std::fabs(static_cast<double>(p.y))});
+                extent = std::max({extent, std::fabs(static_cast<double>(p.x)), std::fabs(static_cast<double>(p.y))});
             }
         }
     }
@@ -133,14 +130,11 @@ Drawing DrawScene(const std::vector<ViewObject>& objects, int width, int height)
     double centreU = (bounds.minX + bounds.maxX) / 2, centreV = (bounds.minY + bounds.maxY) / 2;
     auto toPixels = [&](const Vector3& p) {
         Point plane = ProjectToPlane(p);
-        return Point{width / 2.0 + (plane.x - centreU) * drawing.scale,
-                     height / 2.0 - (plane.y - centreV) * drawing.scale};
+        return Point{width / 2.0 + (plane.x - centreU) * drawing.scale, height / 2.0 - (plane.y - centreV) * drawing.scale};
     };
 
     for (const auto* list : {&grid, &edges, &selectedEdges, &axes}) {
-        for (const WorldSegment& s : *list) {
-            drawing.segments.push_back(Segment{toPixels(s.a), toPixels(s.b), s.ink});
-        }
+        for (const WorldSegment& s : *list) { drawing.segments.push_back(Segment{toPixels(s.a), toPixels(s.b), s.ink}); }
     }
     for (const ViewObject* object : drawn) {
         // Above the box's highest corner, whatever its turn.

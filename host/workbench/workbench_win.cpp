@@ -17,9 +17,9 @@ using namespace workbench;
 
 namespace {
 
-const int kExitModule = 1;   // the module or one of its exports is missing
-const int kExitUsage = 2;    // the command line was not understood
-const int kExitWindow = 4;   // the main window could not be made
+const int kExitModule = 1;  // the module or one of its exports is missing
+const int kExitUsage = 2;   // the command line was not understood
+const int kExitWindow = 4;  // the main window could not be made
 
 std::string ProgramPath() {
     char path[MAX_PATH * 2];
@@ -39,9 +39,7 @@ RECT WindowBounds(bool demo) {
     return RECT{left, top, left + width, top + height};
 }
 
-void ShowError(const std::string& text) {
-    MessageBoxA(nullptr, text.c_str(), "Ortolan workbench", MB_OK | MB_ICONERROR);
-}
+void ShowError(const std::string& text) { MessageBoxA(nullptr, text.c_str(), "Ortolan workbench", MB_OK | MB_ICONERROR); }
 
 }  // namespace
 

@@ -43,8 +43,14 @@ void Line(Picture& p, int x0, int y0, int x1, int y1, uint32_t colour, int width
             for (int i = lo; i < lo + width; ++i) p.Set(x0 + i, y0 + j, colour);
         if (x0 == x1 && y0 == y1) break;
         const int e2 = 2 * err;
-        if (e2 >= dy) { err += dy; x0 += sx; }
-        if (e2 <= dx) { err += dx; y0 += sy; }
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
     }
 }
 
@@ -66,8 +72,10 @@ bool Inside(const std::vector<Point>& poly, double x, double y) {
 void FillPolygon(Picture& p, const std::vector<Point>& poly, uint32_t colour, double alpha = 1.0) {
     double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
     for (const Point& pt : poly) {
-        x0 = std::min(x0, pt.x); x1 = std::max(x1, pt.x);
-        y0 = std::min(y0, pt.y); y1 = std::max(y1, pt.y);
+        x0 = std::min(x0, pt.x);
+        x1 = std::max(x1, pt.x);
+        y0 = std::min(y0, pt.y);
+        y1 = std::max(y1, pt.y);
     }
     for (int y = static_cast<int>(std::floor(y0)); y <= static_cast<int>(std::ceil(y1)); ++y)
         for (int x = static_cast<int>(std::floor(x0)); x <= static_cast<int>(std::ceil(x1)); ++x)
@@ -78,8 +86,8 @@ void FillPolygon(Picture& p, const std::vector<Point>& poly, uint32_t colour, do
 // Anti-aliased segment of the given width with round ends: each pixel takes
 // the colour by how far its centre lies inside the stroke. Dashes are
 // measured in pixels along the segment from `a`.
-void SmoothLine(Picture& p, Point a, Point b, uint32_t colour, double width = 1.0,
-                double on = 0, double off = 0) {
+void SmoothLine(Picture& p, Point a, Point b, uint32_t colour, double width = 1.0, double on = 0,
+                double off = 0) {
     const double dx = b.x - a.x, dy = b.y - a.y;
     const double length = std::sqrt(dx * dx + dy * dy);
     const double reach = width / 2 + 1;
@@ -94,7 +102,8 @@ void SmoothLine(Picture& p, Point a, Point b, uint32_t colour, double width = 1.
             t = std::clamp(t, 0.0, 1.0);
             if (on > 0 && std::fmod(t * length, on + off) >= on) continue;
             const double ex = a.x + t * dx - x, ey = a.y + t * dy - y;
-            const double coverage = std::clamp(width / 2 + 0.5 - std::sqrt(ex * ex + ey * ey), 0.0, 1.0);
+            const double coverage =
+                std::clamp(width / 2 + 0.5 - std::sqrt(ex * ex + ey * ey), 0.0, 1.0);
             if (coverage > 0) p.Set(x, y, Mix(p.At(x, y), colour, coverage));
         }
 }
@@ -103,8 +112,10 @@ void SmoothLine(Picture& p, Point a, Point b, uint32_t colour, double width = 1.
 void SmoothPolygon(Picture& p, const std::vector<Point>& poly, uint32_t colour) {
     double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
     for (const Point& pt : poly) {
-        x0 = std::min(x0, pt.x); x1 = std::max(x1, pt.x);
-        y0 = std::min(y0, pt.y); y1 = std::max(y1, pt.y);
+        x0 = std::min(x0, pt.x);
+        x1 = std::max(x1, pt.x);
+        y0 = std::min(y0, pt.y);
+        y1 = std::max(y1, pt.y);
     }
     for (int y = int(std::floor(y0)) - 1; y <= int(std::ceil(y1)) + 1; ++y)
         for (int x = int(std::floor(x0)) - 1; x <= int(std::ceil(x1)) + 1; ++x) {
@@ -222,9 +233,9 @@ Picture TitleButton(const std::vector<std::string>& glyph, const std::vector<Ink
     const uint32_t topLeft = pressed ? kBevelDark : kBevelLight;
     const uint32_t bottomRight = pressed ? kBevelLight : kBevelDark;
     for (int i = 0; i < n - 1; ++i) {
-        p.Set(i, 0, topLeft);           // top row, up to the last column
-        p.Set(0, n - 1 - i, topLeft);   // left column, up from the bottom
-        p.Set(n - 1, i, bottomRight);   // right column
+        p.Set(i, 0, topLeft);                  // top row, up to the last column
+        p.Set(0, n - 1 - i, topLeft);          // left column, up from the bottom
+        p.Set(n - 1, i, bottomRight);          // right column
         p.Set(n - 1 - i, n - 1, bottomRight);  // bottom row
     }
     const int shift = pressed ? 1 : 0;
@@ -241,22 +252,10 @@ const std::vector<std::string> kDownTriangle = {
 const std::vector<Ink> kRedInk = {{'R', 0xD00000}};
 
 const std::vector<std::string> kQuestionMark = {
-    ".KKK.",
-    "K...K",
-    "....K",
-    "..KK.",
-    "..K..",
-    ".....",
-    "..K..",
+    ".KKK.", "K...K", "....K", "..KK.", "..K..", ".....", "..K..",
 };
 const std::vector<std::string> kDiagonalCross = {
-    "KK...KK",
-    ".KK.KK.",
-    "..KKK..",
-    "...K...",
-    "..KKK..",
-    ".KK.KK.",
-    "KK...KK",
+    "KK...KK", ".KK.KK.", "..KKK..", "...K...", "..KKK..", ".KK.KK.", "KK...KK",
 };
 const std::vector<Ink> kBlackInk = {{'K', 0x000000}};
 
@@ -293,8 +292,10 @@ void Arrow(Picture& p, Point origin, Point dir, double length, uint32_t colour) 
     const Point tip = {origin.x + dir.x * length, origin.y + dir.y * length};
     const Point base = {tip.x - dir.x * 9, tip.y - dir.y * 9};
     SmoothLine(p, origin, {base.x + dir.x, base.y + dir.y}, colour, 2.0);
-    SmoothPolygon(p, {tip, {base.x - dir.y * 4, base.y + dir.x * 4},
-                      {base.x + dir.y * 4, base.y - dir.x * 4}}, colour);
+    SmoothPolygon(
+        p,
+        {tip, {base.x - dir.y * 4, base.y + dir.x * 4}, {base.x + dir.y * 4, base.y - dir.x * 4}},
+        colour);
 }
 
 void Edge(Picture& p, int from, int to, uint32_t colour, double width = 1.0, double on = 0,
@@ -315,9 +316,8 @@ Picture BoxPicture() {
     face(3030, 3031, 3033, 3032, 0xFFFFFF, 0.55);  // top
     face(3032, 3033, 3037, 3036, 0xFFFFFF, 0.25);  // front
     face(3031, 3035, 3037, 3033, 0x000000, 0.12);  // right
-    const int visible[][2] = {{3030, 3031}, {3031, 3033}, {3033, 3032}, {3032, 3030},
-                              {3032, 3036}, {3033, 3037}, {3036, 3037}, {3031, 3035},
-                              {3035, 3037}};
+    const int visible[][2] = {{3030, 3031}, {3031, 3033}, {3033, 3032}, {3032, 3030}, {3032, 3036},
+                              {3033, 3037}, {3036, 3037}, {3031, 3035}, {3035, 3037}};
     for (const auto& e : visible) Edge(p, e[0], e[1], 0x181818, 1.2);
 
     // The cross: each arm drawn through the crossing point, so the three
@@ -338,8 +338,12 @@ Picture BoxPicture() {
     Arrow(p, origin, dirZ, lengthZ, kAxisZ);
     Arrow(p, origin, dirY, lengthY, kAxisY);
     Arrow(p, origin, dirX, lengthX, kAxisX);
-    SmoothPolygon(p, {{origin.x - 2, origin.y - 2}, {origin.x + 2, origin.y - 2},
-                      {origin.x + 2, origin.y + 2}, {origin.x - 2, origin.y + 2}}, 0x181818);
+    SmoothPolygon(p,
+                  {{origin.x - 2, origin.y - 2},
+                   {origin.x + 2, origin.y - 2},
+                   {origin.x + 2, origin.y + 2},
+                   {origin.x - 2, origin.y + 2}},
+                  0x181818);
     auto label = [&](const char* text, Point dir, double length, int dx, int dy, uint32_t c) {
         Text(p, int(std::lround(origin.x + dir.x * length)) + dx,
              int(std::lround(origin.y + dir.y * length)) + dy, LabelFont(), text, c);
@@ -357,14 +361,8 @@ Picture BoxPicture() {
 
 void Eye(Picture& p, int left, int top) {
     const std::vector<std::string> eye = {
-        "....kkkkkkk....",
-        "..kkwwwwwwwkk..",
-        ".kwwwwiiiwwwwk.",
-        "kwwwwiippiwwwwk",
-        "kwwwwippppwwwwk",
-        ".kwwwwippiwwwk.",
-        "..kkwwwiiwwkk..",
-        "....kkkkkkk....",
+        "....kkkkkkk....", "..kkwwwwwwwkk..", ".kwwwwiiiwwwwk.", "kwwwwiippiwwwwk",
+        "kwwwwippppwwwwk", ".kwwwwippiwwwk.", "..kkwwwiiwwkk..", "....kkkkkkk....",
     };
     Stamp(p, left, top, eye, {{'k', 0x202020}, {'w', 0xFFFFFF}, {'i', 0x3070C0}, {'p', 0x000000}});
     p.Set(left + 7, top + 3, 0xFFFFFF);  // glint
@@ -394,44 +392,41 @@ Picture HideAxes() {
 Picture ModuleIcon() {
     Picture p(32, 32, kLightGrey);
     const std::vector<std::string> bird = {
-        "................................",
-        "................................",
-        "................................",
-        "..................kkkkkk........",
-        "................kkggggggkk......",
-        "...............kggggggggggk.....",
-        "..............kggggggrrrrggk....",
-        "..............kggggggrEergggk...",
-        "..............kggggggrEErgggkkk.",
-        "..............kgggggggrrggggpppk",
-        "..............kgggggggggggggPPk.",
-        ".............kbggggggggyyyykk...",
-        "............kbbbgggggyyyyyyk....",
-        "..........kkbbbbbggggyyyyyyk....",
-        "........kkbbBbbbbbgggoyyyyok....",
-        ".......kbbBbbbdddddbggoooooook..",
-        "......kbbbbbddddwwdbgooooooook..",
-        ".....kbbBbbddwwddddbooooooooOk..",
-        "....kbbbbbddddddwwdbooooooooOk..",
-        "...kbbbBbdwwdddddddbooooooOOk...",
-        "..ktbbbbbddddwwddbbooooooOOk....",
-        ".kttbbbbbbddddddbbbooooOOOk.....",
-        "ktttkkbbbbbbbbbbbbbOOOOOkk......",
-        "kttk..kkkkkkbbbbOOOOkkk.........",
-        "ktk.........kkkkkkkk............",
-        "kk...............l..l...........",
-        "............SSSSSlSSlSSSS.......",
-        "........SSSSsssssssssssssssS....",
-        ".......SssssssSSSSSSSSSSSSS.....",
-        "........SSSS....................",
-        "................................",
-        "................................",
+        "................................", "................................",
+        "................................", "..................kkkkkk........",
+        "................kkggggggkk......", "...............kggggggggggk.....",
+        "..............kggggggrrrrggk....", "..............kggggggrEergggk...",
+        "..............kggggggrEErgggkkk.", "..............kgggggggrrggggpppk",
+        "..............kgggggggggggggPPk.", ".............kbggggggggyyyykk...",
+        "............kbbbgggggyyyyyyk....", "..........kkbbbbbggggyyyyyyk....",
+        "........kkbbBbbbbbgggoyyyyok....", ".......kbbBbbbdddddbggoooooook..",
+        "......kbbbbbddddwwdbgooooooook..", ".....kbbBbbddwwddddbooooooooOk..",
+        "....kbbbbbddddddwwdbooooooooOk..", "...kbbbBbdwwdddddddbooooooOOk...",
+        "..ktbbbbbddddwwddbbooooooOOk....", ".kttbbbbbbddddddbbbooooOOOk.....",
+        "ktttkkbbbbbbbbbbbbbOOOOOkk......", "kttk..kkkkkkbbbbOOOOkkk.........",
+        "ktk.........kkkkkkkk............", "kk...............l..l...........",
+        "............SSSSSlSSlSSSS.......", "........SSSSsssssssssssssssS....",
+        ".......SssssssSSSSSSSSSSSSS.....", "........SSSS....................",
+        "................................", "................................",
     };
     Stamp(p, 0, 0, bird,
-          {{'k', 0x2A2A22}, {'g', 0x98A47A}, {'y', 0xF0D44C}, {'r', 0xF4F0C8}, {'E', 0x101010},
+          {{'k', 0x2A2A22},
+           {'g', 0x98A47A},
+           {'y', 0xF0D44C},
+           {'r', 0xF4F0C8},
+           {'E', 0x101010},
            {'e', 0xFFFFFF},
-           {'p', 0xE89C82}, {'P', 0xC07460}, {'o', 0xD08A55}, {'O', 0xA86638}, {'b', 0x9C7852},
-           {'B', 0x5E4630}, {'d', 0x765638}, {'w', 0xD8BA88}, {'t', 0x5A4432}, {'l', 0xC88878}, {'s', 0x8A6A44},
+           {'p', 0xE89C82},
+           {'P', 0xC07460},
+           {'o', 0xD08A55},
+           {'O', 0xA86638},
+           {'b', 0x9C7852},
+           {'B', 0x5E4630},
+           {'d', 0x765638},
+           {'w', 0xD8BA88},
+           {'t', 0x5A4432},
+           {'l', 0xC88878},
+           {'s', 0x8A6A44},
            {'S', 0x4E3822}});
     return p;
 }
@@ -447,7 +442,8 @@ Picture CubeEmblem() {
     FillPolygon(p, {front, right, rightLow, frontLow}, 0x848484);
     const Point outline[] = {top, right, rightLow, frontLow, leftLow, left, top};
     for (int i = 0; i + 1 < 7; ++i)
-        Line(p, int(outline[i].x), int(outline[i].y), int(outline[i + 1].x), int(outline[i + 1].y), 0x202020);
+        Line(p, int(outline[i].x), int(outline[i].y), int(outline[i + 1].x), int(outline[i + 1].y),
+             0x202020);
     Line(p, 5, 14, 16, 19, 0x202020);
     Line(p, 16, 19, 27, 14, 0x202020);
     Line(p, 16, 19, 16, 30, 0x202020);
@@ -469,7 +465,8 @@ Picture Banner() {
     const Picture icon = ModuleIcon();
     for (int y = 0; y < icon.height; ++y)
         for (int x = 0; x < icon.width; ++x)
-            if (icon.At(x, y) != kLightGrey) FillRect(p, 18 + 2 * x, 22 + 2 * y, 2, 2, icon.At(x, y));
+            if (icon.At(x, y) != kLightGrey)
+                FillRect(p, 18 + 2 * x, 22 + 2 * y, 2, 2, icon.At(x, y));
     Text(p, 96, 36, LabelFont(), "Ortolan", 0x303840, 3);
     FillRect(p, 96, 64, 134, 2, 0x606C7C);
     return p;
@@ -478,7 +475,8 @@ Picture Banner() {
 Picture Workspace() {
     Picture p(250, 109, 0x3C4450);
     // A ground grid in oblique view, then a shaded cube on it with its triad.
-    for (int i = -12; i <= 12; ++i) Line(p, 125 + i * 14 - 60, 108, 125 + i * 14 + 45, 63, 0x56606E);
+    for (int i = -12; i <= 12; ++i)
+        Line(p, 125 + i * 14 - 60, 108, 125 + i * 14 + 45, 63, 0x56606E);
     for (int y = 63; y < 109; y += 9) Line(p, 0, y, 249, y, 0x56606E);
     FillPolygon(p, {{125, 20}, {165, 34}, {125, 48}, {85, 34}}, 0xD8DCE2);
     FillPolygon(p, {{85, 34}, {125, 48}, {125, 92}, {85, 78}}, 0xA0A8B4);
@@ -538,6 +536,5 @@ const Resource* FindResource(int id) {
         if (r.id == id) return &r;
     return nullptr;
 }
-
 
 }  // namespace bitmaps

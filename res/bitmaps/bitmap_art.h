@@ -26,11 +26,10 @@ struct Resource {
 const std::vector<Resource>& Resources();
 const Resource* FindResource(int id);
 
-
 // Colours shared by the art and its checks.
 constexpr uint32_t kLightGrey = 0xC0C0C0;  // ground of the title-strip buttons
 constexpr uint32_t kBevelLight = 0xFFFFFF;
 constexpr uint32_t kBevelDark = 0x808080;
-constexpr uint32_t kMagenta = 0xFF00FF;    // the image buttons' key colour
+constexpr uint32_t kMagenta = 0xFF00FF;  // the image buttons' key colour
 
 }  // namespace bitmaps

@@ -27,7 +27,8 @@ void Picture::Set(int x, int y, uint32_t colour) {
 std::vector<uint8_t> EncodeBmp(const Picture& picture, int bitsPerPixel) {
     if (bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 24) return {};
     if (picture.width <= 0 || picture.height <= 0 ||
-        picture.pixels.size() != static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height))
+        picture.pixels.size() !=
+            static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height))
         return {};
 
     std::vector<uint32_t> palette;
@@ -62,7 +63,7 @@ std::vector<uint8_t> EncodeBmp(const Picture& picture, int bitsPerPixel) {
     PutU32(out, imageBytes);
     PutU32(out, 3780);  // 96 dots per inch
     PutU32(out, 3780);
-    PutU32(out, 0);     // the whole table is given
+    PutU32(out, 0);  // the whole table is given
     PutU32(out, 0);
     for (uint32_t c : palette) PutU32(out, c & 0xFFFFFF);  // RGBQUAD: blue, green, red, 0
 
@@ -82,7 +83,8 @@ std::vector<uint8_t> EncodeBmp(const Picture& picture, int bitsPerPixel) {
                 for (int i = 0; i < perByte; ++i) {
                     byte = static_cast<uint8_t>(byte << bitsPerPixel);
                     if (x + i < picture.width) {
-                        const auto at = std::find(palette.begin(), palette.end(), picture.At(x + i, y));
+                        const auto at =
+                            std::find(palette.begin(), palette.end(), picture.At(x + i, y));
                         byte = static_cast<uint8_t>(byte | (at - palette.begin()));
                     }
                 }

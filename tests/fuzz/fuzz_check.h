@@ -21,8 +21,8 @@
 }
 
 // REQUIRE(condition, printf format, values...): the format describes the case.
-#define REQUIRE(condition, ...)                                               \
-    do {                                                                      \
+#define REQUIRE(condition, ...)                                                          \
+    do {                                                                                 \
         if (!(condition)) PropertyViolated(__FILE__, __LINE__, #condition, __VA_ARGS__); \
     } while (0)
 

@@ -129,8 +129,8 @@ void CheckSpinText(double value, int precision, bool trim) {
     if (precision >= 0) {
         const size_t point = mantissa.find('.');
         const size_t decimals = point == std::string::npos ? 0 : mantissa.size() - point - 1;
-        REQUIRE(decimals == static_cast<size_t>(precision), "%a precision %d: %s", value,
-                precision, plain.c_str());
+        REQUIRE(decimals == static_cast<size_t>(precision), "%a precision %d: %s", value, precision,
+                plain.c_str());
         const int exponent = exponentForm ? std::atoi(plain.c_str() + e + 1) : 0;
         unit = std::pow(10.0, exponent - precision);
     } else {
@@ -145,8 +145,8 @@ void CheckSpinText(double value, int precision, bool trim) {
         REQUIRE(SameBits(back, 0.0), "%a precision %d: %s overflows, read %a", value, precision,
                 plain.c_str(), back);
     } else {
-        REQUIRE(SameBits(back, exact), "%a precision %d: %s read %a, strtod %a", value,
-                precision, plain.c_str(), back, exact);
+        REQUIRE(SameBits(back, exact), "%a precision %d: %s read %a, strtod %a", value, precision,
+                plain.c_str(), back, exact);
         REQUIRE(SameBits(back, value) || WithinHalfUnit(back, value, unit),
                 "%a precision %d: %s read %a, more than half of %g away", value, precision,
                 plain.c_str(), back, unit);
@@ -164,7 +164,7 @@ void CheckSpinText(double value, int precision, bool trim) {
             const size_t shownE = shown.find('e');
             const std::string shownMantissa = shown.substr(0, shownE);
             REQUIRE((shownE == std::string::npos ? std::string() : shown.substr(shownE)) ==
-                            (exponentForm ? plain.substr(e) : std::string()),
+                        (exponentForm ? plain.substr(e) : std::string()),
                     "%s trimmed to %s", plain.c_str(), shown.c_str());
             REQUIRE(mantissa.compare(0, shownMantissa.size(), shownMantissa) == 0,
                     "%s trimmed to %s", plain.c_str(), shown.c_str());
@@ -197,9 +197,8 @@ void CheckFieldText(float value) {
     }
     REQUIRE(accepted, "%a gave %s, which was refused", static_cast<double>(value), text.c_str());
     const double unit = std::pow(10.0, DecimalExponent(value, 6) - 5);
-    REQUIRE(SameBits(back, value) || WithinHalfUnit(back, value, unit),
-            "%a gave %s, read %a", static_cast<double>(value), text.c_str(),
-            static_cast<double>(back));
+    REQUIRE(SameBits(back, value) || WithinHalfUnit(back, value, unit), "%a gave %s, read %a",
+            static_cast<double>(value), text.c_str(), static_cast<double>(back));
     if (unit * (1 + 1e-9) < Spacing(value, false))
         REQUIRE(SameBits(back, value), "%a gave %s, read %a", static_cast<double>(value),
                 text.c_str(), static_cast<double>(back));

@@ -66,8 +66,8 @@ void CheckScanAndConvert(const std::string& text) {
     for (size_t limit : {length, n / 2, n > 0 ? n - 1 : 0}) {
         const size_t within = ScanDecimal(data, limit);
         if (limit >= length)
-            REQUIRE(within == length, "%s: %zu within %zu, %zu in all", Shown(text).c_str(),
-                    within, limit, length);
+            REQUIRE(within == length, "%s: %zu within %zu, %zu in all", Shown(text).c_str(), within,
+                    limit, length);
         else
             REQUIRE(within <= limit, "%s: %zu within %zu", Shown(text).c_str(), within, limit);
     }
@@ -81,8 +81,8 @@ void CheckScanAndConvert(const std::string& text) {
                 Shown(text).c_str(), length);
     } else {
         const Reference r = ReferenceOf(text);
-        REQUIRE(length == r.length, "%s: scanned %zu, strtod took %zu", Shown(text).c_str(),
-                length, r.length);
+        REQUIRE(length == r.length, "%s: scanned %zu, strtod took %zu", Shown(text).c_str(), length,
+                r.length);
     }
 
     // A whole text converts only when it is exactly one number; refused, the
@@ -109,16 +109,15 @@ void CheckScanAndConvert(const std::string& text) {
         REQUIRE(!converted && value == -7.25, "%s: too large for a double, gave %a",
                 Shown(number).c_str(), value);
     } else {
-        REQUIRE(converted && SameBits(value, r.value), "%s: %a, strtod %a",
-                Shown(number).c_str(), value, r.value);
+        REQUIRE(converted && SameBits(value, r.value), "%s: %a, strtod %a", Shown(number).c_str(),
+                value, r.value);
     }
     if (std::isinf(r.single)) {
         REQUIRE(!convertedSingle && single == -7.25f, "%s: too large for a float, gave %a",
                 Shown(number).c_str(), static_cast<double>(single));
     } else {
         REQUIRE(convertedSingle && SameBits(single, r.single), "%s: %a, strtof %a",
-                Shown(number).c_str(), static_cast<double>(single),
-                static_cast<double>(r.single));
+                Shown(number).c_str(), static_cast<double>(single), static_cast<double>(r.single));
     }
 }
 
@@ -134,19 +133,15 @@ void CheckAtof(const std::string& text) {
     const std::string rest = line.substr(i);
     double expected = 0.0;
     switch (StartOf(rest)) {
-    case Start::Other:
-        break;
-    case Start::Hex:
-        expected = rest[0] == '-' ? -0.0 : 0.0;
-        break;
+    case Start::Other: break;
+    case Start::Hex: expected = rest[0] == '-' ? -0.0 : 0.0; break;
     case Start::Decimal: {
         const Reference r = ReferenceOf(rest);
         if (r.length > 0 && !std::isinf(r.value)) expected = r.value;
         break;
     }
     }
-    REQUIRE(SameBits(value, expected), "%s: %a, expected %a", Shown(line).c_str(), value,
-            expected);
+    REQUIRE(SameBits(value, expected), "%s: %a, expected %a", Shown(line).c_str(), value, expected);
 }
 
 // A value field: one number between blanks and tabs that fits a float, or

@@ -120,10 +120,13 @@ void CheckStep(double value, int delta, bool wrap, const SpinSettings& s, double
     const bool kept = std::isfinite(raw) && !(past > Tolerance(std::fmax(bound, raw)));
 
     REQUIRE(std::isfinite(next), "%s", Click(value, delta, wrap, s, next).c_str());
-    REQUIRE(SameBits(next, raw) || SameBits(next, s.minimum) || SameBits(next, s.maximum),
-            "%s", Click(value, delta, wrap, s, next).c_str());
-    REQUIRE(SameBits(next, kept ? raw : wrap ? opposite : bound), "%s: the sum %s",
-            Click(value, delta, wrap, s, next).c_str(), kept ? "is kept" : "passes the bound");
+    REQUIRE(SameBits(next, raw) || SameBits(next, s.minimum) || SameBits(next, s.maximum), "%s",
+            Click(value, delta, wrap, s, next).c_str());
+    REQUIRE(SameBits(next, kept   ? raw
+                           : wrap ? opposite
+                                  : bound),
+            "%s: the sum %s", Click(value, delta, wrap, s, next).c_str(),
+            kept ? "is kept" : "passes the bound");
 
     if (s.minimum <= s.maximum && s.step >= 0.0 && value >= s.minimum && value <= s.maximum) {
         REQUIRE(next >= s.minimum - Tolerance(s.minimum) &&
@@ -145,9 +148,9 @@ void CheckPositions(const SpinSettings& s, double value, double next) {
                 s.minimum, s.maximum, s.positionCount, position);
     if (!(s.minimum < s.maximum)) return;
 
-    REQUIRE(!(value < next && *a > *b) && !(value > next && *a < *b),
-            "[%a, %a] count %d: %a at %d, %a at %d", s.minimum, s.maximum, s.positionCount,
-            value, *a, next, *b);
+    REQUIRE(!(value<next&& * a> * b) && !(value > next && *a < *b),
+            "[%a, %a] count %d: %a at %d, %a at %d", s.minimum, s.maximum, s.positionCount, value,
+            *a, next, *b);
 
     const double width = s.maximum - s.minimum;
     if (!std::isfinite(s.positionCount * width)) return;
@@ -185,8 +188,8 @@ void CheckShown(const SpinSettings& s, double next, const std::string& text, boo
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Input in = Read(std::string(reinterpret_cast<const char*>(data), size));
     const SpinSettings& s = in.settings;
-    const bool finiteRange = std::isfinite(s.minimum) && std::isfinite(s.maximum) &&
-                             std::isfinite(s.step);
+    const bool finiteRange =
+        std::isfinite(s.minimum) && std::isfinite(s.maximum) && std::isfinite(s.step);
     std::string text = in.buddy;
     for (int delta : in.deltas) {
         const double value = AtofDecimal(text.c_str());

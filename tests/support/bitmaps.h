@@ -13,10 +13,10 @@ struct ExpectedBitmap {
     int id, width, height, bitsPerPixel;
 };
 constexpr ExpectedBitmap kExpectedBitmaps[] = {
-    {2001, 32, 32, 24},  {2005, 11, 11, 24},   {2006, 11, 11, 4},    {2007, 11, 11, 24},
-    {2008, 11, 11, 24},  {2009, 32, 32, 24},   {2011, 11, 11, 24},   {2012, 301, 133, 24},
-    {2015, 250, 109, 24}, {2020, 11, 11, 4},   {2021, 250, 109, 24}, {2022, 30, 16, 8},
-    {2023, 30, 16, 8},   {2025, 15, 12, 4},
+    {2001, 32, 32, 24},   {2005, 11, 11, 24}, {2006, 11, 11, 4},    {2007, 11, 11, 24},
+    {2008, 11, 11, 24},   {2009, 32, 32, 24}, {2011, 11, 11, 24},   {2012, 301, 133, 24},
+    {2015, 250, 109, 24}, {2020, 11, 11, 4},  {2021, 250, 109, 24}, {2022, 30, 16, 8},
+    {2023, 30, 16, 8},    {2025, 15, 12, 4},
 };
 
 // The reader is written apart from the encoder, so that a fault in one is not
@@ -31,9 +31,13 @@ struct Bmp {
 
 // Little-endian fields of a file's bytes, in a std::string or a std::vector<uint8_t>.
 template <class Bytes>
-uint32_t U16(const Bytes& b, size_t at) { return uint8_t(b[at]) | uint8_t(b[at + 1]) << 8; }
+uint32_t U16(const Bytes& b, size_t at) {
+    return uint8_t(b[at]) | uint8_t(b[at + 1]) << 8;
+}
 template <class Bytes>
-uint32_t U32(const Bytes& b, size_t at) { return U16(b, at) | U16(b, at + 2) << 16; }
+uint32_t U32(const Bytes& b, size_t at) {
+    return U16(b, at) | U16(b, at + 2) << 16;
+}
 
 // Reads a whole file into `out`: what is wrong with it, or an empty text.
 template <class Bytes>
@@ -42,7 +46,8 @@ std::string ReadBmp(const Bytes& b, Bmp& out) {
     if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return "no BMP header";
     if (U32(b, 2) != b.size()) return "file size field " + to_string(U32(b, 2));
     if (U32(b, 14) != 40) return "info header size " + to_string(U32(b, 14));
-    const int width = int(U32(b, 18)), height = int(U32(b, 22)), bpp = out.bitsPerPixel = int(U16(b, 28));
+    const int width = int(U32(b, 18)), height = int(U32(b, 22)),
+              bpp = out.bitsPerPixel = int(U16(b, 28));
     if (width <= 0 || height <= 0) return "not a bottom-up bitmap";
     if (U16(b, 26) != 1 || U32(b, 30) != 0) return "planes or compression";
     if (bpp != 4 && bpp != 8 && bpp != 24) return "depth " + to_string(bpp);

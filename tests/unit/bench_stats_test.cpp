@@ -71,6 +71,6 @@ TEST(BenchStats, JsonOfAComparison) {
     EXPECT_NE(std::string::npos, json.find("\"met\": false"));
     EXPECT_NE(std::string::npos, json.find("\"rounds\": 2"));
     EXPECT_NE(std::string::npos, json.find("\"subject_quartiles\": [3, 3]"));
-    EXPECT_NE(std::string::npos, bench::ToJson(Compare("x", "", "", {}, {}, 1), "us")
-                                     .find("\"ratio\": null"));
+    EXPECT_NE(std::string::npos,
+              bench::ToJson(Compare("x", "", "", {}, {}, 1), "us").find("\"ratio\": null"));
 }

@@ -80,7 +80,8 @@ TEST(BitmapFiles, ResourceScriptNamesEveryFileUnderItsId) {
         }
     }
     ASSERT_EQ(bitmaps::Resources().size(), listed.size());
-    for (const bitmaps::Resource& r : bitmaps::Resources()) EXPECT_EQ(r.fileName, listed[r.id]) << r.id;
+    for (const bitmaps::Resource& r : bitmaps::Resources())
+        EXPECT_EQ(r.fileName, listed[r.id]) << r.id;
 }
 
 // The image buttons draw their bitmaps with magenta as the transparent
@@ -183,8 +184,9 @@ TEST(BoxPicture, CornersAndArmEndsAreDrawnUnderTheirButtons) {
         EXPECT_TRUE(c >> 16 == (c & 0xFF) && (c & 0xFF) < 0xA0) << id << " is not on a cube edge";
     }
     // Arm ends in the colour of their axis: Z red, Y blue, X green.
-    const std::pair<int, int> arms[] = {{IDC_ANCHOR_TOP, 16}, {IDC_ANCHOR_BOTTOM, 16}, {IDC_ANCHOR_RIGHT, 0},
-                                        {IDC_ANCHOR_LEFT, 0}, {IDC_ANCHOR_BACK, 8}, {IDC_ANCHOR_FRONT, 8}};
+    const std::pair<int, int> arms[] = {{IDC_ANCHOR_TOP, 16},  {IDC_ANCHOR_BOTTOM, 16},
+                                        {IDC_ANCHOR_RIGHT, 0}, {IDC_ANCHOR_LEFT, 0},
+                                        {IDC_ANCHOR_BACK, 8},  {IDC_ANCHOR_FRONT, 8}};
     for (const auto& [id, shift] : arms)
         EXPECT_TRUE(Dominant(p.At(at[id].x, at[id].y), shift)) << id << " is not on its arm";
     EXPECT_NE(bitmaps::kLightGrey, p.At(at[IDC_ANCHOR_CENTRE].x, at[IDC_ANCHOR_CENTRE].y));
@@ -202,15 +204,15 @@ TEST(BmpEncoder, WritesTheHeadersAndPadsRowsStoredBottomUp) {
     EXPECT_EQ(54u, U32(file, 10));  // pixel offset
     EXPECT_EQ(40u, U32(file, 14));  // info header size
     EXPECT_EQ(3u, U32(file, 18));
-    EXPECT_EQ(2u, U32(file, 22));   // positive: bottom-up
-    EXPECT_EQ(1u, U16(file, 26));   // planes
+    EXPECT_EQ(2u, U32(file, 22));  // positive: bottom-up
+    EXPECT_EQ(1u, U16(file, 26));  // planes
     EXPECT_EQ(24u, U16(file, 28));
     EXPECT_EQ(0u, U32(file, 30));   // BI_RGB
     EXPECT_EQ(24u, U32(file, 34));  // pixel bytes
-    EXPECT_EQ(0xCC, file[54]);  // bottom row first, blue green red
+    EXPECT_EQ(0xCC, file[54]);      // bottom row first, blue green red
     EXPECT_EQ(0xBB, file[55]);
     EXPECT_EQ(0xAA, file[56]);
-    EXPECT_EQ(0, file[63]);     // padding after nine bytes
+    EXPECT_EQ(0, file[63]);  // padding after nine bytes
     EXPECT_EQ(0x33, file[66]);
     // 24-bit rows of 1, 2, 4 and 5 pixels take 4, 8, 12 and 16 bytes.
     const std::pair<int, size_t> kRowBytes[] = {{1, 4}, {2, 8}, {4, 12}, {5, 16}};

@@ -74,7 +74,7 @@ TEST_F(BuiltModuleTest, IsA32BitDllExportingExactlyTheFiveEntryPoints) {
 TEST_F(BuiltModuleTest, ImportsOnlySystemLibrariesAndTheHostApi) {
     PeImage module(kBuild + "/ortolan.tsx");
     ASSERT_TRUE(module.Valid());
-    const std::set<std::string> allowed = {"kernel32.dll", "user32.dll", "gdi32.dll",
+    const std::set<std::string> allowed = {"kernel32.dll", "user32.dll",   "gdi32.dll",
                                            "comctl32.dll", "advapi32.dll", "msvcrt.dll",
                                            "tsxapi.dll"};
     const auto imports = module.Imports();
@@ -127,11 +127,14 @@ TEST_F(BuiltModuleTest, NamesItselfInItsVersionResource) {
     // ASCII halves read in order, each run of NULs as one '|'.
     std::string text;
     for (std::size_t i = 0; i + 1 < data.size(); i += 2) {
-        if (data[i]) text += static_cast<char>(data[i]);
-        else if (text.empty() || text.back() != '|') text += '|';
+        if (data[i])
+            text += static_cast<char>(data[i]);
+        else if (text.empty() || text.back() != '|')
+            text += '|';
     }
-    for (const char* entry : {"ProductName|Ortolan|", "OriginalFilename|ortolan.tsx|",
-                              "LegalCopyright|Copyright (c) 2026 Kestrelworks|", "FileDescription|Ortolan"})
+    for (const char* entry :
+         {"ProductName|Ortolan|", "OriginalFilename|ortolan.tsx|",
+          "LegalCopyright|Copyright (c) 2026 Kestrelworks|", "FileDescription|Ortolan"})
         EXPECT_NE(std::string::npos, text.find(entry)) << entry << " in " << text;
 #ifdef ORTOLAN_VERSION
     EXPECT_NE(std::string::npos, text.find("FileVersion|" ORTOLAN_VERSION ".0.0|"));

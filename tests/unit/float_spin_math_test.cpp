@@ -33,16 +33,29 @@ std::string Step(double current, int delta, const SpinSettings& row, bool wrap =
 }  // namespace
 
 TEST(FloatSpinFormat, ValueToTextTable) {
-    struct Case { int precision; bool trim; double value; const char* text; };
+    struct Case {
+        int precision;
+        bool trim;
+        double value;
+        const char* text;
+    };
     const Case cases[] = {
-        {3, false, 0.0, "0.000"},       {3, false, 2.5, "2.500"},
-        {3, false, -0.1, "-0.100"},     {3, false, 10000.0, "10000.000"},
-        {3, false, 0.00005, "5.000e-05"}, {2, false, 45.0, "45.00"},
-        {3, true, 2.5, "2.5"},          {3, true, 100.0, "100"},
-        {3, true, 0.0, "0"},            {3, true, 1e7, "1e+07"},
-        {0, true, 100.0, "100"},        {0, true, 1e7, "1e+07"},
-        {0, false, 2.6, "3"},           {3, true, -1.5e-5, "-1.5e-05"},
-        {-1, false, 0.1, "0.1"},        {-1, true, 1234567.0, "1.23457e+06"},
+        {3, false, 0.0, "0.000"},
+        {3, false, 2.5, "2.500"},
+        {3, false, -0.1, "-0.100"},
+        {3, false, 10000.0, "10000.000"},
+        {3, false, 0.00005, "5.000e-05"},
+        {2, false, 45.0, "45.00"},
+        {3, true, 2.5, "2.5"},
+        {3, true, 100.0, "100"},
+        {3, true, 0.0, "0"},
+        {3, true, 1e7, "1e+07"},
+        {0, true, 100.0, "100"},
+        {0, true, 1e7, "1e+07"},
+        {0, false, 2.6, "3"},
+        {3, true, -1.5e-5, "-1.5e-05"},
+        {-1, false, 0.1, "0.1"},
+        {-1, true, 1234567.0, "1.23457e+06"},
         {-2, false, 0.5, "0.5"},
     };
     for (const Case& c : cases)
@@ -51,10 +64,10 @@ TEST(FloatSpinFormat, ValueToTextTable) {
 }
 
 TEST(FloatSpinFormat, ExponentFormExactlyWhereGeneralFormatUsesIt) {
-    EXPECT_EQ("1.000e+06", FormatValue(999999.5, 3, false));   // %g rounds it to 1e+06
+    EXPECT_EQ("1.000e+06", FormatValue(999999.5, 3, false));  // %g rounds it to 1e+06
     EXPECT_EQ("999999.400", FormatValue(999999.4, 3, false));
     EXPECT_EQ("1.000e-05", FormatValue(0.00001, 3, false));
-    EXPECT_EQ("0.000", FormatValue(0.0001, 3, false));         // fixed form, digits lost
+    EXPECT_EQ("0.000", FormatValue(0.0001, 3, false));  // fixed form, digits lost
     EXPECT_EQ("1.797693e+308", FormatValue(DBL_MAX, 6, false));
 }
 
@@ -87,10 +100,10 @@ TEST(FloatSpinFormat, LongTextsAreNotCutOrOverrun) {
 }
 
 TEST(FloatSpinStep, ClampsOnlyWhenPastTheBoundByMoreThanTheTolerance) {
-    EXPECT_EQ("10000.000", Step(9999.95, +1, kLocation));   // 10000.05 clamps
+    EXPECT_EQ("10000.000", Step(9999.95, +1, kLocation));  // 10000.05 clamps
     EXPECT_EQ(10000.0, StepValue(9999.95, +1, false, kLocation));
-    EXPECT_EQ("10000.000", Step(9999.9, +1, kLocation));    // round-off only
-    EXPECT_EQ("0.001", Step(0.05, -1, kSize));              // -0.05 clamps up
+    EXPECT_EQ("10000.000", Step(9999.9, +1, kLocation));  // round-off only
+    EXPECT_EQ("0.001", Step(0.05, -1, kSize));            // -0.05 clamps up
 
     // The tolerance is relative to the bound (1e-5 at 10000) ...
     EXPECT_EQ(10000.000005, StepValue(10000.000005, 0, false, kLocation));
@@ -120,9 +133,9 @@ TEST(FloatSpinStep, OnlyTheBoundInTheStepDirectionIsTested) {
 TEST(FloatSpinStep, WrapJumpsToTheOppositeBoundExactly) {
     EXPECT_EQ("-180.00", Step(180.0, +1, kRotation, true));
     EXPECT_EQ("180.00", Step(-180.0, -1, kRotation, true));
-    EXPECT_EQ(180.0, StepValue(-179.5, -1, true, kRotation));   // remainder dropped
+    EXPECT_EQ(180.0, StepValue(-179.5, -1, true, kRotation));  // remainder dropped
     EXPECT_EQ(-180.0, StepValue(179.5, +1, true, kRotation));
-    EXPECT_EQ("180.00", Step(180.0, +1, kRotation, false));     // no wrap: clamps
+    EXPECT_EQ("180.00", Step(180.0, +1, kRotation, false));  // no wrap: clamps
 }
 
 TEST(FloatSpinStep, DeltaScalesTheStep) {
@@ -143,7 +156,7 @@ TEST(FloatSpinStep, OverflowingSumStaysFinite) {
 TEST(FloatSpinPositions, CountForRange) {
     EXPECT_EQ(32767, kLocation.positionCount);
     EXPECT_EQ(360, kRotation.positionCount);
-    EXPECT_EQ(9999, kSize.positionCount);   // 9999.99 truncated
+    EXPECT_EQ(9999, kSize.positionCount);  // 9999.99 truncated
     EXPECT_EQ(100, PositionCountFor(0.0, 100.0, 1.0));
     EXPECT_EQ(100, PositionCountFor(100.0, 0.0, 1.0));
     EXPECT_EQ(100, PositionCountFor(0.0, 100.0, -1.0));
@@ -155,7 +168,7 @@ TEST(FloatSpinPositions, CountForRange) {
 TEST(FloatSpinPositions, PositionFollowsValue) {
     EXPECT_EQ(0, PositionFor(-20000.0, kLocation));
     EXPECT_EQ(32767, PositionFor(20000.0, kLocation));
-    EXPECT_EQ(16384, PositionFor(0.0, kLocation));   // 16383.5 rounds up
+    EXPECT_EQ(16384, PositionFor(0.0, kLocation));  // 16383.5 rounds up
     EXPECT_EQ(225, PositionFor(45.0, kRotation));
     EXPECT_EQ(51, PositionFor(50.5, SpinSettings()));
     EXPECT_EQ(50, PositionFor(50.49, SpinSettings()));

@@ -21,8 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::map<std::string, int> kLevel = {
-    {"base", 0}, {"api", 1},  {"win", 1},   {"res", 1},    {"app", 2},    {"controls", 2},
-    {"log", 2},  {"host", 2}, {"panel", 3}, {"plugin", 4},
+    {"base", 0},     {"api", 1}, {"win", 1},  {"res", 1},   {"app", 2},
+    {"controls", 2}, {"log", 2}, {"host", 2}, {"panel", 3}, {"plugin", 4},
 };
 
 TEST(Layers, NoFolderIncludesOneOnItsLevelOrAbove) {

@@ -84,8 +84,8 @@ protected:
 TEST_F(LifecycleTest, FirstClickRunsTheWholeActivationInOrder) {
     Lifecycle lifecycle(host);
     lifecycle.OnLeftClick();
-    const std::vector<std::string> expected = {"InstallDirectory", "CreatePanel", "panel1.OpenPanel",
-                                               "panel1.OnHostEvent -2"};
+    const std::vector<std::string> expected = {"InstallDirectory", "CreatePanel",
+                                               "panel1.OpenPanel", "panel1.OnHostEvent -2"};
     EXPECT_EQ(expected, log);
     ASSERT_TRUE(lifecycle.IsActive());
     ASSERT_EQ(1u, lifecycle.Notifier()->Listeners().size());

@@ -22,12 +22,15 @@ float Field(const std::string& text) {
 }  // namespace
 
 TEST(NumberTextScan, LongestDecimalPrefix) {
-    struct Case { const char* text; size_t length; };
+    struct Case {
+        const char* text;
+        size_t length;
+    };
     const Case cases[] = {
-        {"1.", 2}, {".5", 2}, {"-.5", 3}, {"+2", 2}, {"12.5e-3x", 7}, {"1.e5", 4},
-        {"1e", 1}, {"1e+", 1}, {"1E5", 3}, {"2x", 1}, {"0x10", 1}, {"1,5", 1},
-        {"", 0}, {".", 0}, {"-", 0}, {"+-1", 0}, {"-.e1", 0}, {"e5", 0}, {" 1", 0},
-        {"inf", 0}, {"nan", 0}, {"Infinity", 0},
+        {"1.", 2}, {".5", 2},  {"-.5", 3}, {"+2", 2},       {"12.5e-3x", 7}, {"1.e5", 4},
+        {"1e", 1}, {"1e+", 1}, {"1E5", 3}, {"2x", 1},       {"0x10", 1},     {"1,5", 1},
+        {"", 0},   {".", 0},   {"-", 0},   {"+-1", 0},      {"-.e1", 0},     {"e5", 0},
+        {" 1", 0}, {"inf", 0}, {"nan", 0}, {"Infinity", 0},
     };
     for (const Case& c : cases) EXPECT_EQ(c.length, Scan(c.text)) << '"' << c.text << '"';
     EXPECT_EQ(1u, ScanDecimal("15", 1));  // the length bounds the scan
@@ -41,7 +44,9 @@ TEST(NumberTextAtof, AtofRulesForStepsAndBuddies) {
     EXPECT_EQ(0.1, AtofDecimal("0.100"));
     EXPECT_EQ(1.0, AtofDecimal("1,5"));  // a comma is no point, whatever the locale
     for (const char* zero : {"", "   ", "abc", "-", ".", "0x10", "inf", "-inf", "nan", "1e400",
-                             "-1e400", "1e99999999999999999999999", "\xA0" "1"}) {
+                             "-1e400", "1e99999999999999999999999",
+                             "\xA0"
+                             "1"}) {
         const double value = AtofDecimal(zero);
         EXPECT_TRUE(value == 0.0) << '"' << zero << "\" gave " << value;
     }
@@ -66,19 +71,30 @@ TEST(NumberTextAtof, VeryLongTexts) {
 }
 
 TEST(NumberTextField, AcceptsOneNumberBetweenBlanksAndTabs) {
-    struct Case { const char* text; float value; };
+    struct Case {
+        const char* text;
+        float value;
+    };
     const Case cases[] = {
-        {"1", 1.0f}, {"1.", 1.0f}, {"1.5", 1.5f}, {".5", 0.5f}, {"-.5", -0.5f}, {"+2", 2.0f},
-        {" \t 3 \t", 3.0f}, {"1e3", 1000.0f}, {"1.23457e+006", 1234570.0f},
-        {"3.4028235e38", FLT_MAX}, {"-3.4028235e38", -FLT_MAX},
+        {"1", 1.0f},
+        {"1.", 1.0f},
+        {"1.5", 1.5f},
+        {".5", 0.5f},
+        {"-.5", -0.5f},
+        {"+2", 2.0f},
+        {" \t 3 \t", 3.0f},
+        {"1e3", 1000.0f},
+        {"1.23457e+006", 1234570.0f},
+        {"3.4028235e38", FLT_MAX},
+        {"-3.4028235e38", -FLT_MAX},
     };
     for (const Case& c : cases) EXPECT_EQ(c.value, Field(c.text)) << '"' << c.text << '"';
 }
 
 TEST(NumberTextField, RefusesEverythingElse) {
-    for (const char* text : {"", " \t ", "-", "+", ".", "-.", "3x", "1e", "1e+", "- 1", "1 2",
-                             "0x10", "inf", "nan", "-nan", "1e39", "-1e40", "3.4028236e38",
-                             "\n3", "3\n", "3\r", "1,5"}) {
+    for (const char* text : {"",      " \t ",         "-",   "+",    ".",   "-.",  "3x",   "1e",
+                             "1e+",   "- 1",          "1 2", "0x10", "inf", "nan", "-nan", "1e39",
+                             "-1e40", "3.4028236e38", "\n3", "3\n",  "3\r", "1,5"}) {
         float value = 42.0f;
         EXPECT_FALSE(ParseFieldFloat(text, value)) << '"' << text << '"';
         EXPECT_EQ(42.0f, value) << "a refused field keeps its member: \"" << text << '"';
@@ -91,8 +107,8 @@ TEST(NumberTextField, RoundsOnceStraightToFloat) {
     // Just below the midpoint between 1+2^-23 and 1+2^-22: through a double it
     // would land on the midpoint and then round to even, one float too high.
     EXPECT_EQ(std::nextafter(1.0f, 2.0f), Field("1.0000001788139343261718749"));
-    EXPECT_EQ(1e-40f, Field("1e-40"));          // subnormal float kept
-    EXPECT_EQ(0.0f, Field("1e-50"));            // below the smallest subnormal
+    EXPECT_EQ(1e-40f, Field("1e-40"));  // subnormal float kept
+    EXPECT_EQ(0.0f, Field("1e-50"));    // below the smallest subnormal
     EXPECT_TRUE(std::signbit(Field("-1e-50")));
     EXPECT_EQ(0.0f, Field("0." + std::string(5000, '0') + "1"));
 }
@@ -133,11 +149,28 @@ TEST(NumberTextFormat, PrintfFormsOfTheCLocale) {
 // one of several bytes (ps_AF writes U+066B, two bytes in UTF-8), and texts
 // without a point stay as they are.
 TEST(DecimalText, ThePointOfAnyLocaleBecomesADot) {
-    struct Case { const char* printed; const char* text; };
+    struct Case {
+        const char* printed;
+        const char* text;
+    };
     const Case cases[] = {
-        {"1,5", "1.5"}, {"-0,000", "-0.000"}, {"1,000e-05", "1.000e-05"},
-        {"2\xD9\xAB" "5", "2.5"}, {"-1\xD9\xAB" "25e+06", "-1.25e+06"}, {"0\xD9\xAB" "001", "0.001"},
-        {"1.5", "1.5"}, {"100", "100"}, {"1e+06", "1e+06"}, {"-inf", "-inf"}, {"nan", "nan"},
+        {"1,5", "1.5"},
+        {"-0,000", "-0.000"},
+        {"1,000e-05", "1.000e-05"},
+        {"2\xD9\xAB"
+         "5",
+         "2.5"},
+        {"-1\xD9\xAB"
+         "25e+06",
+         "-1.25e+06"},
+        {"0\xD9\xAB"
+         "001",
+         "0.001"},
+        {"1.5", "1.5"},
+        {"100", "100"},
+        {"1e+06", "1e+06"},
+        {"-inf", "-inf"},
+        {"nan", "nan"},
     };
     for (const Case& c : cases) {
         std::string text = c.printed;

@@ -37,7 +37,8 @@ TEST(AnchorPointTest, FacesMoveOneAxisOntoThePlaneAndKeepTheOtherTwo) {
     ExpectVector({10, -2, 30}, At(IDC_ANCHOR_LEFT));
     ExpectVector({1, 20, 30}, At(IDC_ANCHOR_FRONT));
     ExpectVector({10, 20, -3}, At(IDC_ANCHOR_BOTTOM));
-    for (int id = IDC_ANCHOR_TOP; id <= IDC_ANCHOR_BOTTOM; ++id) EXPECT_EQ(AnchorKind::Face, KindOfAnchor(id));
+    for (int id = IDC_ANCHOR_TOP; id <= IDC_ANCHOR_BOTTOM; ++id)
+        EXPECT_EQ(AnchorKind::Face, KindOfAnchor(id));
 }
 
 TEST(AnchorPointTest, CentreIsHalfTheHostSizeAboveTheMinimum) {

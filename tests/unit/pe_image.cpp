@@ -29,9 +29,7 @@ PeImage::PeImage(const std::string& path) {
             sections.push_back({U32(s + 12), U32(s + 8), U32(s + 20), U32(s + 16)});
         }
         valid = true;
-    } catch (const std::out_of_range&) {
-        valid = false;
-    }
+    } catch (const std::out_of_range&) { valid = false; }
 }
 
 std::uint32_t PeImage::U32(std::size_t offset) const {

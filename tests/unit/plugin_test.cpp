@@ -27,7 +27,8 @@ TEST(ExtensionRecordTest, HundredBytesWithPaddedTextsAndLittleEndianIds) {
     EXPECT_EQ(0x07, buffer[97]);
     EXPECT_EQ(0xD2, buffer[98]);
     EXPECT_EQ(0x07, buffer[99]);
-    for (int i = 100; i < 120; ++i) EXPECT_EQ(0xCC, buffer[i]) << "written past the record at " << i;
+    for (int i = 100; i < 120; ++i)
+        EXPECT_EQ(0xCC, buffer[i]) << "written past the record at " << i;
 }
 
 class CountingListener final : public PanelListener {
@@ -114,8 +115,8 @@ TEST(PanelGeometryTest, TitleButtonsSitInTheStripWithinTheFrame) {
 // picture's marks must give back the template's own positions: the marks,
 // the placement rule and the template agree.
 TEST(PanelGeometryTest, AnchorsOnTheirMarksStandWhereTheTemplatePutsThem) {
-    const PixelRect pictureClient = {kTemplatePictureLeft, kTemplatePictureTop, kTemplatePictureRight,
-                                     kTemplatePictureBottom};
+    const PixelRect pictureClient = {kTemplatePictureLeft, kTemplatePictureTop,
+                                     kTemplatePictureRight, kTemplatePictureBottom};
     const PixelPoint circle = RadioCircleCentre(13, 96);
     for (const box::Mark& m : box::kMarks) {
         SCOPED_TRACE(m.id);

@@ -101,7 +101,7 @@ TEST(StandinEuler, RoundTripAtTheEdges) {
     ExpectRoundTrip(0, 0, 180);
     ExpectRoundTrip(180, 30, -180 + 0.5f);
     ExpectRoundTrip(-179.5f, 10, 179.5f);
-    ExpectRoundTrip(45, 89, -30, 5e-2);   // close to the gimbal lock float precision thins out
+    ExpectRoundTrip(45, 89, -30, 5e-2);  // close to the gimbal lock float precision thins out
     ExpectRoundTrip(45, -89, 30, 5e-2);
     ExpectRoundTrip(10, 89.9f, 20, 1.0);
 }

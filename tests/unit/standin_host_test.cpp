@@ -60,11 +60,10 @@ TEST_F(StandinHostTest, Getters) {
     host.GetLocation(Object(2), &v);
     host.GetRotation(Object(0), &v);
     host.GetAxesPosition(Object(1), &v);
-    EXPECT_EQ((Lines{"tsxGNodeGetSize(#2) -> {4, 2, 0.5}",
-                     "tsxGNodeGetLocation(#3) -> {-4, 3, 1}",
-                     "tsxGNodeGetRotation(#1) -> {0, 0, 0}",
-                     "tsxGNodeGetAxesPosition(#2) -> {5, 0, 0}"}),
-              Take());
+    EXPECT_EQ(
+        (Lines{"tsxGNodeGetSize(#2) -> {4, 2, 0.5}", "tsxGNodeGetLocation(#3) -> {-4, 3, 1}",
+               "tsxGNodeGetRotation(#1) -> {0, 0, 0}", "tsxGNodeGetAxesPosition(#2) -> {5, 0, 0}"}),
+        Take());
 }
 
 TEST_F(StandinHostTest, GettersOnNullOrUnknownLeaveTheOutput) {
@@ -74,9 +73,9 @@ TEST_F(StandinHostTest, GettersOnNullOrUnknownLeaveTheOutput) {
     host.GetRotation(Object(0), nullptr);
     EXPECT_FLOAT_EQ(7, v.x);
     EXPECT_FLOAT_EQ(9, v.z);
-    EXPECT_EQ((Lines{"tsxGNodeGetSize(null)", "tsxGNodeGetLocation(unknown)",
-                     "tsxGNodeGetRotation(#1)"}),
-              Take());
+    EXPECT_EQ(
+        (Lines{"tsxGNodeGetSize(null)", "tsxGNodeGetLocation(unknown)", "tsxGNodeGetRotation(#1)"}),
+        Take());
 }
 
 TEST_F(StandinHostTest, Setters) {
@@ -88,9 +87,10 @@ TEST_F(StandinHostTest, Setters) {
     host.SetSize(Object(0), &v);
     v = Vector3{-1, -1, -1};
     host.SetAxesPosition(Object(0), &v);
-    EXPECT_EQ((Lines{"tsxGNodeSetLocation(#1, {1.5, 0, 0})", "tsxGNodeSetRotation(#1, {0, 0, 45})",
-                     "tsxGNodeSetSize(#1, {1, 2, 3})", "tsxMNodeSetAxesPosition(#1, {-1, -1, -1})"}),
-              Take());
+    EXPECT_EQ(
+        (Lines{"tsxGNodeSetLocation(#1, {1.5, 0, 0})", "tsxGNodeSetRotation(#1, {0, 0, 45})",
+               "tsxGNodeSetSize(#1, {1, 2, 3})", "tsxMNodeSetAxesPosition(#1, {-1, -1, -1})"}),
+        Take());
     const ObjectData* d = host.GetScene().Find(Object(0));
     EXPECT_FLOAT_EQ(1.5f, d->location.x);
     EXPECT_FLOAT_EQ(45, d->rotation.z);
@@ -134,9 +134,10 @@ TEST_F(StandinHostTest, AxesCallsWithNullRecords) {
     host.AxesToEuler(nullptr, nullptr);
     host.SetAxesOrientation(Object(0), nullptr);
     host.SetAxesOrientation(nullptr, &axes);
-    EXPECT_EQ((Lines{"tsxEulerToAxes(null)", "tsxAxesToEuler(null)",
-                     "tsxMNodeSetAxesOrientation(#1, null)", "tsxMNodeSetAxesOrientation(null, axes)"}),
-              Take());
+    EXPECT_EQ(
+        (Lines{"tsxEulerToAxes(null)", "tsxAxesToEuler(null)",
+               "tsxMNodeSetAxesOrientation(#1, null)", "tsxMNodeSetAxesOrientation(null, axes)"}),
+        Take());
 }
 
 TEST_F(StandinHostTest, BoxCalls) {
@@ -160,9 +161,10 @@ TEST_F(StandinHostTest, Units) {
     EXPECT_EQ(7, host.GetUnits(Object(0)));
     EXPECT_EQ(0, host.GetUnits(nullptr));
     host.SetUnits(nullptr, 5);
-    EXPECT_EQ((Lines{"tsxGNodeGetUnits(#1) -> 4", "tsxGNodeSetUnits(#1, 7)", "tsxGNodeGetUnits(#1) -> 7",
-                     "tsxGNodeGetUnits(null) -> 0", "tsxGNodeSetUnits(null, 5)"}),
-              Take());
+    EXPECT_EQ(
+        (Lines{"tsxGNodeGetUnits(#1) -> 4", "tsxGNodeSetUnits(#1, 7)", "tsxGNodeGetUnits(#1) -> 7",
+               "tsxGNodeGetUnits(null) -> 0", "tsxGNodeSetUnits(null, 5)"}),
+        Take());
 }
 
 TEST_F(StandinHostTest, CurrentObjectCommands) {
@@ -177,8 +179,8 @@ TEST_F(StandinHostTest, CurrentObjectCommands) {
     EXPECT_EQ(0, host.GetScene().Find(Object(3))->axesVisible);  // copied as it was
     host.SceneRefresh();
     host.SceneSetChanged(1);
-    EXPECT_EQ((Lines{"tsxCurrobjToggleAxes()", "tsxSelectUp()", "tsxCurrobjCopy()", "tsxSceneRefresh()",
-                     "tsxSceneSetChanged(1)"}),
+    EXPECT_EQ((Lines{"tsxCurrobjToggleAxes()", "tsxSelectUp()", "tsxCurrobjCopy()",
+                     "tsxSceneRefresh()", "tsxSceneSetChanged(1)"}),
               Take());
     EXPECT_EQ(1, host.RefreshCount());
     EXPECT_EQ(1, host.ChangedCount());
@@ -215,11 +217,12 @@ TEST_F(StandinHostTest, PolyhedronCalls) {
     EXPECT_EQ(nullptr, host.GetVxArray(&notAnObject));
     host.GetVxTxmx(nullptr, &m);
     EXPECT_EQ(0, host.GetUserSelectedFaces(nullptr, nullptr));
-    EXPECT_EQ((Lines{"tsxPolyhGetNbrVxs(#1) -> 8", "tsxPolyhGetVxArray(#1) -> array",
-                     "tsxPolyhGetVxTxmx(#1) -> matrix", "tsxPolyhGetUserSelectedFaces(#1, null) -> 0",
-                     "tsxPolyhGetNbrVxs(null) -> 0", "tsxPolyhGetVxArray(unknown) -> null",
-                     "tsxPolyhGetVxTxmx(null)", "tsxPolyhGetUserSelectedFaces(null, null) -> 0"}),
-              Take());
+    EXPECT_EQ(
+        (Lines{"tsxPolyhGetNbrVxs(#1) -> 8", "tsxPolyhGetVxArray(#1) -> array",
+               "tsxPolyhGetVxTxmx(#1) -> matrix", "tsxPolyhGetUserSelectedFaces(#1, null) -> 0",
+               "tsxPolyhGetNbrVxs(null) -> 0", "tsxPolyhGetVxArray(unknown) -> null",
+               "tsxPolyhGetVxTxmx(null)", "tsxPolyhGetUserSelectedFaces(null, null) -> 0"}),
+        Take());
 }
 
 TEST_F(StandinHostTest, SelectedFacesFillTheModulesList) {
@@ -246,9 +249,10 @@ TEST_F(StandinHostTest, PointAxes) {
     host.PointsGetAxesOrientation(&axes);
     host.PointsGetAxesPosition(nullptr);
     host.PointsGetAxesOrientation(nullptr);
-    EXPECT_EQ((Lines{"tsxPointsGetAxesPosition() -> {1, 2, 3}", "tsxPointsGetAxesOrientation() -> axes",
-                     "tsxPointsGetAxesPosition(null)", "tsxPointsGetAxesOrientation(null)"}),
-              Take());
+    EXPECT_EQ(
+        (Lines{"tsxPointsGetAxesPosition() -> {1, 2, 3}", "tsxPointsGetAxesOrientation() -> axes",
+               "tsxPointsGetAxesPosition(null)", "tsxPointsGetAxesOrientation(null)"}),
+        Take());
     EXPECT_NEAR(90, standin::EulerFromAxes(axes).z, 1e-3);
     EXPECT_FLOAT_EQ(3, axes.m[2]);
 }
@@ -264,8 +268,9 @@ TEST_F(StandinHostTest, Memory) {
     host.Memory().SetFailing(true);
     EXPECT_EQ(nullptr, host.Malloc(4));
     EXPECT_EQ(nullptr, host.Calloc(1, 4));
-    EXPECT_EQ((Lines{"tsxMalloc(96) -> block", "tsxCalloc(3, 4) -> block", "tsxFree(block)", "tsxFree(block)",
-                     "tsxFree(unknown)", "tsxFree(null)", "tsxMalloc(4) -> null", "tsxCalloc(1, 4) -> null"}),
+    EXPECT_EQ((Lines{"tsxMalloc(96) -> block", "tsxCalloc(3, 4) -> block", "tsxFree(block)",
+                     "tsxFree(block)", "tsxFree(unknown)", "tsxFree(null)", "tsxMalloc(4) -> null",
+                     "tsxCalloc(1, 4) -> null"}),
               Take());
     EXPECT_EQ(0, host.Memory().Outstanding());
 }

@@ -59,7 +59,8 @@ TEST(StandinJournalFormat, CallLines) {
     EXPECT_EQ("tsxSceneSetChanged(1)", CallLine("tsxSceneSetChanged").Arg("1").Text());
     EXPECT_EQ("tsxGetTSDir(0) -> \"C:\\ortolan\\\"",
               CallLine("tsxGetTSDir").Arg("0").Result(FormatText("C:\\ortolan\\")).Text());
-    EXPECT_EQ("tsxCalloc(3, 4) -> block", CallLine("tsxCalloc").Arg("3").Arg("4").Result("block").Text());
+    EXPECT_EQ("tsxCalloc(3, 4) -> block",
+              CallLine("tsxCalloc").Arg("3").Arg("4").Result("block").Text());
     EXPECT_EQ("tsxFree(block)", CallLine("tsxFree").Arg("block").Text());
 }
 

@@ -172,7 +172,8 @@ TEST_F(StandinScene, CopyOfACopyAndLongNames) {
     scene.Get(scene.Selection(), &d);
     EXPECT_EQ("Cube copy copy", d.name);
     EXPECT_EQ(5, d.id);
-    void* longOne = scene.Add("A name that is far too long for the record", Vector3{}, Vector3{1, 1, 1});
+    void* longOne =
+        scene.Add("A name that is far too long for the record", Vector3{}, Vector3{1, 1, 1});
     scene.Select(longOne);
     scene.CopySelected();
     scene.Get(scene.Selection(), &d);

@@ -13,9 +13,9 @@
 #include "host/workbench/wireframe.h"
 
 using namespace workbench;
+using extension_record::kSize;
 using hosting::DecodeExtensionRecord;
 using hosting::ExtensionInfo;
-using extension_record::kSize;
 
 using Args = std::vector<std::string>;
 
@@ -40,7 +40,8 @@ TEST(WorkbenchCommandLine, Options) {
     EXPECT_EQ("", plain.modulePath);
     EXPECT_EQ("", plain.error);
     EXPECT_EQ(hosting::LoopKind::Accelerators, plain.hostLoop);
-    EXPECT_EQ(hosting::LoopKind::Plain, ParseOptions({"wb", "--host-loop", "plain", "m.tsx"}).hostLoop);
+    EXPECT_EQ(hosting::LoopKind::Plain,
+              ParseOptions({"wb", "--host-loop", "plain", "m.tsx"}).hostLoop);
     EXPECT_EQ(hosting::LoopKind::Dialog, ParseOptions({"wb", "--host-loop", "dialog"}).hostLoop);
 
     Options module = ParseOptions({"wb", "other.tsx"});
@@ -68,7 +69,8 @@ TEST(WorkbenchCommandLine, BadOptionsAreReported) {
 }
 
 TEST(WorkbenchCommandLine, DefaultModuleSitsBesideTheProgram) {
-    EXPECT_EQ("Z:\\build\\ortolan.tsx", BesideProgram("Z:\\build\\workbench.exe", kDefaultModuleName));
+    EXPECT_EQ("Z:\\build\\ortolan.tsx",
+              BesideProgram("Z:\\build\\workbench.exe", kDefaultModuleName));
     EXPECT_EQ("/b/ortolan.tsx", BesideProgram("/b/workbench.exe", kDefaultModuleName));
     EXPECT_EQ("ortolan.tsx", BesideProgram("workbench.exe", kDefaultModuleName));
 }
@@ -129,7 +131,8 @@ TEST(WorkbenchWireframe, ProjectionPutsYRightZUpAndXTowardTheViewer) {
 }
 
 TEST(WorkbenchWireframe, TwelveEdgesPerBoxAndAxesOnlyWhenVisible) {
-    std::vector<ViewObject> objects = {Box("A", {0, 0, 0}, {2, 2, 2}), Box("B", {5, 0, 0}, {1, 1, 1})};
+    std::vector<ViewObject> objects = {Box("A", {0, 0, 0}, {2, 2, 2}),
+                                       Box("B", {5, 0, 0}, {1, 1, 1})};
     objects[0].selected = true;
     objects[0].axesVisible = true;
     Drawing drawing = DrawScene(objects, 640, 480);
@@ -145,7 +148,8 @@ TEST(WorkbenchWireframe, TwelveEdgesPerBoxAndAxesOnlyWhenVisible) {
 }
 
 TEST(WorkbenchWireframe, EverythingFitsInsideTheView) {
-    std::vector<ViewObject> objects = {Box("Far", {40, -70, 12}, {3, 3, 3}), Box("Near", {0, 0, 0}, {1, 1, 1})};
+    std::vector<ViewObject> objects = {Box("Far", {40, -70, 12}, {3, 3, 3}),
+                                       Box("Near", {0, 0, 0}, {1, 1, 1})};
     for (auto size : {std::pair<int, int>{640, 480}, {200, 600}, {1000, 150}}) {
         Drawing drawing = DrawScene(objects, size.first, size.second);
         for (const Segment& s : drawing.segments) {
@@ -194,13 +198,15 @@ TEST(WorkbenchWireframe, AxesFollowTheirOwnOrientation) {
 }
 
 TEST(WorkbenchWireframe, NamesOfObjectsInOnePlaceAreStacked) {
-    std::vector<ViewObject> objects = {Box("Cube", {0, 0, 0}, {2, 2, 2}), Box("Cube copy", {0, 0, 0}, {2, 2, 2}),
+    std::vector<ViewObject> objects = {Box("Cube", {0, 0, 0}, {2, 2, 2}),
+                                       Box("Cube copy", {0, 0, 0}, {2, 2, 2}),
                                        Box("Cube copy copy", {0, 0, 0}, {2, 2, 2})};
     Drawing drawing = DrawScene(objects, 400, 400);
     ASSERT_EQ(3u, drawing.labels.size());
     for (size_t i = 0; i < 3; ++i) {
         for (size_t j = i + 1; j < 3; ++j) {
-            EXPECT_GE(std::fabs(drawing.labels[i].at.y - drawing.labels[j].at.y), 12.0) << i << " " << j;
+            EXPECT_GE(std::fabs(drawing.labels[i].at.y - drawing.labels[j].at.y), 12.0)
+                << i << " " << j;
         }
     }
 }
@@ -226,19 +232,18 @@ TEST(WorkbenchDemoScript, OrderAndFiles) {
     std::set<std::string> files;
     for (size_t i = 0; i < kDemoScriptLength; ++i) {
         actions.push_back(kDemoScript[i].action);
-        if (kDemoScript[i].file) {
-            EXPECT_TRUE(files.insert(kDemoScript[i].file).second);
-        }
+        if (kDemoScript[i].file) { EXPECT_TRUE(files.insert(kDemoScript[i].file).second); }
         EXPECT_NE(std::string("?"), DemoActionName(kDemoScript[i].action));
     }
     std::vector<DemoAction> clicks;
     for (DemoAction a : actions) {
-        if (a == DemoAction::LeftClick || a == DemoAction::RightClick || a == DemoAction::Deactivate) {
+        if (a == DemoAction::LeftClick || a == DemoAction::RightClick ||
+            a == DemoAction::Deactivate) {
             clicks.push_back(a);
         }
     }
-    EXPECT_EQ((std::vector<DemoAction>{DemoAction::LeftClick, DemoAction::RightClick, DemoAction::Deactivate,
-                                       DemoAction::LeftClick}),
+    EXPECT_EQ((std::vector<DemoAction>{DemoAction::LeftClick, DemoAction::RightClick,
+                                       DemoAction::Deactivate, DemoAction::LeftClick}),
               clicks);
     EXPECT_EQ(DemoAction::WriteRecord, actions.front());
     EXPECT_EQ(DemoAction::WriteJournal, actions.back());

@@ -24,8 +24,9 @@ namespace {
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
 const float kInf = std::numeric_limits<float>::infinity();
 
-const int kValueFields[] = {IDC_LOCATION_X, IDC_LOCATION_Y, IDC_LOCATION_Z, IDC_ROTATION_X, IDC_ROTATION_Y,
-                            IDC_ROTATION_Z, IDC_SIZE_X,     IDC_SIZE_Y,     IDC_SIZE_Z};
+const int kValueFields[] = {IDC_LOCATION_X, IDC_LOCATION_Y, IDC_LOCATION_Z,
+                            IDC_ROTATION_X, IDC_ROTATION_Y, IDC_ROTATION_Z,
+                            IDC_SIZE_X,     IDC_SIZE_Y,     IDC_SIZE_Z};
 
 // Typing into location X of `panel` moves the selected object: the panel
 // still works.
@@ -33,7 +34,8 @@ void CheckAnEditReachesTheHost(HWND panel, const std::string& where) {
     TakeDismissedBoxes();
     standinJournalClear();
     Replace(GetDlgItem(panel, IDC_LOCATION_X), "4.25");
-    CHECK_EQ(where + ": 1", where + ": " + std::to_string(JournalCalls("tsxGNodeSetLocation(#1, {4.25,").size()));
+    CHECK_EQ(where + ": 1",
+             where + ": " + std::to_string(JournalCalls("tsxGNodeSetLocation(#1, {4.25,").size()));
     CHECK_EQ(where + ": 4.25", where + ": " + ToText(Cube().location.x));
     CHECK_EQ(std::vector<std::string>(), TakeDismissedBoxes());
 }
@@ -121,7 +123,8 @@ std::vector<LogFault> LogFaults() {
         {"a log file locked by another program",
          [](const std::string& f) {
              WriteFile(f + kLog, "kept");
-             lockedLog = CreateFileA((f + kLog).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+             lockedLog = CreateFileA((f + kLog).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                                     nullptr);
              return f;
          },
          [](const std::string& f) {
@@ -162,8 +165,9 @@ WINE_TEST(AnUnopenableLogLeavesThePanelWorking) {
         standinSetTSDir(dir.c_str());
         f.leftClick();
         Pump();
-        CHECK_EQ(std::string(fault.what) + ": untouched", std::string(fault.what) + ": " +
-                                                              (fault.untouched(folder) ? "untouched" : "changed"));
+        CHECK_EQ(
+            std::string(fault.what) + ": untouched",
+            std::string(fault.what) + ": " + (fault.untouched(folder) ? "untouched" : "changed"));
         const HWND panel = f.Panel();
         CHECK(IsWindowVisible(panel));
         CheckAnEditReachesTheHost(panel, fault.what);
@@ -175,9 +179,9 @@ WINE_TEST(AnUnopenableLogLeavesThePanelWorking) {
         f.leftClick();
         Pump();
         CHECK_EQ(std::string(fault.what) + ": an empty log",
-                 std::string(fault.what) + ": " + (FileExists(dir + kLog) && ReadFile(dir + kLog).empty()
-                                                       ? "an empty log"
-                                                       : "no log"));
+                 std::string(fault.what) + ": " +
+                     (FileExists(dir + kLog) && ReadFile(dir + kLog).empty() ? "an empty log"
+                                                                             : "no log"));
         const std::vector<HWND> panels = f.Panels();
         CHECK_EQ(2u, panels.size());
         for (HWND each : panels) CheckAnEditReachesTheHost(each, fault.what);
@@ -209,7 +213,10 @@ std::vector<ProfileFault> ProfileFaults() {
         {"a number as text", REG_SZ, std::string("12", 3)},
         {"a long text", REG_SZ, std::string(100000, '7') + '\0'},
         {"an expandable text", REG_EXPAND_SZ, std::string("%TEMP%", 7)},
-        {"a text list", REG_MULTI_SZ, std::string("1\0" "2\0", 5)},
+        {"a text list", REG_MULTI_SZ,
+         std::string("1\0"
+                     "2\0",
+                     5)},
         {"four binary bytes", REG_BINARY, Bytes({0x10, 0, 0, 0})},
         {"256 KiB of binary", REG_BINARY, std::string(256 * 1024, '\xFF')},
         {"a 64-bit number", REG_QWORD, Bytes({1, 0, 0, 0, 0, 0, 0, 0})},
@@ -226,8 +233,8 @@ std::vector<ProfileFault> ProfileFaults() {
 
 bool WriteRawProfile(const char* entry, DWORD type, const std::string& data) {
     HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kProfileKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kProfileKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
         return false;
     const LONG set = RegSetValueExA(key, entry, 0, type, reinterpret_cast<const BYTE*>(data.data()),
                                     static_cast<DWORD>(data.size()));
@@ -245,12 +252,14 @@ void CheckSanePanel(ModuleFixture& f, const std::string& where) {
     GetWindowRect(f.view, &viewWindow);
     GetClientRect(panel, &panelClient);
     GetWindowRect(panel, &r);
-    CHECK_EQ(where + ": " + std::to_string(viewClient.right / 2 + viewWindow.left - panelClient.right / 2),
+    CHECK_EQ(where + ": " +
+                 std::to_string(viewClient.right / 2 + viewWindow.left - panelClient.right / 2),
              where + ": " + std::to_string(r.left));
     CHECK_EQ(viewClient.bottom / 2 + viewWindow.top - panelClient.bottom / 2, r.top);
-    CHECK_EQ(where + ": 0.100 1.00 0.100",
-             where + ": " + Text(GetDlgItem(panel, IDC_LOCATION_STEP)) + " " +
-                 Text(GetDlgItem(panel, IDC_ROTATION_STEP)) + " " + Text(GetDlgItem(panel, IDC_SIZE_STEP)));
+    CHECK_EQ(where + ": 0.100 1.00 0.100", where + ": " +
+                                               Text(GetDlgItem(panel, IDC_LOCATION_STEP)) + " " +
+                                               Text(GetDlgItem(panel, IDC_ROTATION_STEP)) + " " +
+                                               Text(GetDlgItem(panel, IDC_SIZE_STEP)));
     Key(GetDlgItem(panel, IDC_LOCATION_Y), VK_UP);
     CHECK_EQ(where + ": 0.100", where + ": " + Text(GetDlgItem(panel, IDC_LOCATION_Y)));
     CheckAnEditReachesTheHost(panel, where);
@@ -273,8 +282,8 @@ WINE_TEST(AProfileOfTheWrongShapeGivesADefaultPanel) {
     {
         ModuleFixture f;  // keys where the values should be
         HKEY key;
-        REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kProfileKey) + "\\PanelX").c_str(), 0, nullptr,
-                                0, KEY_WRITE, nullptr, &key, nullptr) == ERROR_SUCCESS);
+        REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kProfileKey) + "\\PanelX").c_str(),
+                                0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) == ERROR_SUCCESS);
         RegCloseKey(key);
         f.leftClick();
         Pump();
@@ -283,10 +292,11 @@ WINE_TEST(AProfileOfTheWrongShapeGivesADefaultPanel) {
     {
         ModuleFixture f;  // a value where the section's key should be
         HKEY key;
-        REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Kestrelworks\\ortolan", 0, nullptr, 0, KEY_WRITE,
-                                nullptr, &key, nullptr) == ERROR_SUCCESS);
+        REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Kestrelworks\\ortolan", 0, nullptr, 0,
+                                KEY_WRITE, nullptr, &key, nullptr) == ERROR_SUCCESS);
         const DWORD value = 5;
-        RegSetValueExA(key, "MainPanel", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+        RegSetValueExA(key, "MainPanel", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                       sizeof value);
         RegCloseKey(key);
         f.leftClick();
         Pump();
@@ -340,8 +350,10 @@ void CheckHostValues(const HostValues& values) {
     // Every other command that hands the host a value: the read buttons, the
     // anchors, the axes toggles, units, coordinates, the point readout.
     std::vector<int> commands = {IDC_READ_LOCATION, IDC_READ_ROTATION, IDC_READ_SIZE};
-    for (int anchor = IDC_ANCHOR_FIRST; anchor <= IDC_ANCHOR_LAST; ++anchor) commands.push_back(anchor);
-    commands.insert(commands.end(), {IDC_SHOW_AXES, IDC_HIDE_AXES, IDC_UNIT, IDC_COORDS, IDC_POINT_AXES});
+    for (int anchor = IDC_ANCHOR_FIRST; anchor <= IDC_ANCHOR_LAST; ++anchor)
+        commands.push_back(anchor);
+    commands.insert(commands.end(),
+                    {IDC_SHOW_AXES, IDC_HIDE_AXES, IDC_UNIT, IDC_COORDS, IDC_POINT_AXES});
     for (int id : commands) {
         hostile();
         Command(panel, id);
@@ -353,8 +365,8 @@ void CheckHostValues(const HostValues& values) {
     for (int id : kValueFields) Replace(GetDlgItem(panel, id), "1");
     CHECK_EQ(std::vector<std::string>(), LinesSendingNonFinite());
     const StandinObject repaired = Cube();
-    CHECK_EQ(what + ": 1 1 1", what + ": " + ToText(repaired.location.x) + " " + ToText(repaired.rotation.y) +
-                                   " " + ToText(repaired.size.z));
+    CHECK_EQ(what + ": 1 1 1", what + ": " + ToText(repaired.location.x) + " " +
+                                   ToText(repaired.rotation.y) + " " + ToText(repaired.size.z));
     TakeDismissedBoxes();
     CheckAnEditReachesTheHost(panel, what);
 }
@@ -370,22 +382,29 @@ WINE_TEST(HostGivesInfinities) {
 }
 
 WINE_TEST(HostGivesTheLargestFloats) {
-    CheckHostValues({"FLT_MAX", {FLT_MAX, -FLT_MAX, FLT_MAX}, {-FLT_MAX, FLT_MAX, -FLT_MAX},
+    CheckHostValues({"FLT_MAX",
+                     {FLT_MAX, -FLT_MAX, FLT_MAX},
+                     {-FLT_MAX, FLT_MAX, -FLT_MAX},
                      {FLT_MAX, FLT_MAX, -FLT_MAX}});
 }
 
 WINE_TEST(HostGivesHugeNumbers) {
-    CheckHostValues({"1e30", {1e30f, -1e30f, 1e30f}, {-1e30f, 1e30f, 1e30f}, {1e30f, 1e30f, -1e30f}});
+    CheckHostValues(
+        {"1e30", {1e30f, -1e30f, 1e30f}, {-1e30f, 1e30f, 1e30f}, {1e30f, 1e30f, -1e30f}});
 }
 
 WINE_TEST(HostGivesAMixture) {
-    CheckHostValues({"a mixture", {kNaN, 1e30f, 0.0f}, {0.0f, -kInf, 45.0f}, {2.0f, kNaN, FLT_MAX}});
+    CheckHostValues(
+        {"a mixture", {kNaN, 1e30f, 0.0f}, {0.0f, -kInf, 45.0f}, {2.0f, kNaN, FLT_MAX}});
 }
 
 WINE_TEST(HostGivesABoxWhoseCentreIsNoFloat) {
     // Finite values whose box centre (half the size plus the box's minimum)
     // lies beyond the largest float.
-    CheckHostValues({"a centre past FLT_MAX", {-2e38f, 0.0f, 0.0f}, {0.0f, 0.0f, 0.0f}, {-2.8e38f, 2.0f, 2.0f}});
+    CheckHostValues({"a centre past FLT_MAX",
+                     {-2e38f, 0.0f, 0.0f},
+                     {0.0f, 0.0f, 0.0f},
+                     {-2.8e38f, 2.0f, 2.0f}});
 }
 
 // ---------------------------------------------------------------------------
@@ -433,7 +452,8 @@ WINE_TEST(TwoHundredActivationsEachOpenOneWorkingPanel) {
     CHECK(FileExists(f.installFolder + kLog));
     for (HWND panel : panels) {
         const bool last = std::find(earlier.begin(), earlier.end(), panel) == earlier.end();
-        if (panel == first || last) CheckAnEditReachesTheHost(panel, last ? "the last panel" : "the first panel");
+        if (panel == first || last)
+            CheckAnEditReachesTheHost(panel, last ? "the last panel" : "the first panel");
     }
     f.deactivate();
 }
@@ -448,22 +468,17 @@ WINE_TEST(AThousandHideAndShowCyclesKeepOnePanel) {
     int wrong = 0;
     for (int i = 0; i < 1000 && wrong == 0; ++i) {
         switch (i % 3) {
-        case 0:
-            p.Click(IDC_HIDE);
-            break;
-        case 1:
-            SendMessageA(p.panel, WM_SYSCOMMAND, SC_CLOSE, 0);
-            break;
-        case 2:
-            SendMessageA(p.panel, WM_CLOSE, 0, 0);
-            break;
+        case 0: p.Click(IDC_HIDE); break;
+        case 1: SendMessageA(p.panel, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+        case 2: SendMessageA(p.panel, WM_CLOSE, 0, 0); break;
         }
         Drain();
         if (IsWindowVisible(p.panel)) wrong = i + 1;
         const int calls = standinJournalCount();
         p.f.leftClick();
         Drain();
-        if (!IsWindowVisible(p.panel) || standinJournalCount() != calls) wrong = i + 1;  // showing calls nothing
+        if (!IsWindowVisible(p.panel) || standinJournalCount() != calls)
+            wrong = i + 1;  // showing calls nothing
         Command(p.panel, IDC_POINT_AXES);
         if (i % 250 == 249) KeepAlive();
     }
@@ -490,8 +505,10 @@ WINE_TEST(ACommaLocaleInTheRuntimeChangesNoNumberTextOfThePanel) {
     struct CLocaleAtTheEnd {
         ~CLocaleAtTheEnd() { std::setlocale(LC_ALL, "C"); }
     } restore;
-    if (!std::setlocale(LC_ALL, "German_Germany.1252") || std::localeconv()->decimal_point[0] != ',') {
-        Fail(__FILE__, __LINE__, "the locale German_Germany.1252, with its decimal comma, did not take");
+    if (!std::setlocale(LC_ALL, "German_Germany.1252") ||
+        std::localeconv()->decimal_point[0] != ',') {
+        Fail(__FILE__, __LINE__,
+             "the locale German_Germany.1252, with its decimal comma, did not take");
         throw Abort();
     }
     f.leftClick();

@@ -39,7 +39,8 @@ HWND OpenWatchedPanel(ModuleFixture& f) {
 WINE_TEST(PaintingAndClickingEveryControlLeaksNoGdiObject) {
     ModuleFixture f;
     HWND panel = OpenWatchedPanel(f);
-    CHECK(gdi_watch::Live() != 0);  // the watch works: the title-strip buttons own bitmaps, a font and pens
+    CHECK(gdi_watch::Live() !=
+          0);  // the watch works: the title-strip buttons own bitmaps, a font and pens
     const std::set<void*> baseline = gdi_watch::LiveHandles();
 
     for (int round = 0; round < 10; ++round) {
@@ -100,9 +101,11 @@ WINE_TEST(OpeningThatFailsPartWayLeavesNoGdiObjectOrMenu) {
         gdi_watch::Watch(f.module);
         gdi_watch::Reset();
         if (duringInit) {
-            destroyer = SetWindowsHookExA(WH_CALLWNDPROCRET, DestroyAtInitDialog, nullptr, GetCurrentThreadId());
+            destroyer = SetWindowsHookExA(WH_CALLWNDPROCRET, DestroyAtInitDialog, nullptr,
+                                          GetCurrentThreadId());
         } else {
-            HWND gone = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+            HWND gone = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                      nullptr, nullptr);
             DestroyWindow(gone);
             standinSetMainView(gone);
         }
@@ -112,8 +115,8 @@ WINE_TEST(OpeningThatFailsPartWayLeavesNoGdiObjectOrMenu) {
         Pump();
         CHECK(f.Panels().empty());
         CHECK(gdi_watch::Created() >= 9);  // the title buttons' fonts and pens at least
-        CHECK_EQ(what + ": 0 GDI objects, 0 menus", what + ": " + std::to_string(gdi_watch::Live()) +
-                                                       " GDI objects, " + std::to_string(gdi_watch::LiveMenus()) +
-                                                       " menus");
+        CHECK_EQ(what + ": 0 GDI objects, 0 menus",
+                 what + ": " + std::to_string(gdi_watch::Live()) + " GDI objects, " +
+                     std::to_string(gdi_watch::LiveMenus()) + " menus");
     }
 }

@@ -32,8 +32,7 @@ bool Patch(HMODULE module, const char* dll, const char* name, Function replaceme
             VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE,
                            &protection);
             slots->u1.Function = reinterpret_cast<ULONG_PTR>(reinterpret_cast<void*>(replacement));
-            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, protection,
-                           &protection);
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, protection, &protection);
             return true;
         }
     }
@@ -126,16 +125,16 @@ BOOL WINAPI HookDestroyMenu(HMENU menu) {
 bool Watch(HMODULE module) {
     bool any = false;
     any |= Patch(module, "gdi32.dll", "CreatePen", &HookCreatePen, realCreatePen);
-    any |= Patch(module, "gdi32.dll", "CreateSolidBrush", &HookCreateSolidBrush,
-                 realCreateSolidBrush);
+    any |=
+        Patch(module, "gdi32.dll", "CreateSolidBrush", &HookCreateSolidBrush, realCreateSolidBrush);
     any |= Patch(module, "gdi32.dll", "CreateFontA", &HookCreateFontA, realCreateFontA);
     any |= Patch(module, "gdi32.dll", "CreateCompatibleDC", &HookCreateCompatibleDC,
                  realCreateCompatibleDC);
     any |= Patch(module, "gdi32.dll", "CreateCompatibleBitmap", &HookCreateCompatibleBitmap,
                  realCreateCompatibleBitmap);
     any |= Patch(module, "gdi32.dll", "CreateBitmap", &HookCreateBitmap, realCreateBitmap);
-    any |= Patch(module, "gdi32.dll", "CreateDIBSection", &HookCreateDIBSection,
-                 realCreateDIBSection);
+    any |=
+        Patch(module, "gdi32.dll", "CreateDIBSection", &HookCreateDIBSection, realCreateDIBSection);
     any |= Patch(module, "user32.dll", "LoadBitmapA", &HookLoadBitmapA, realLoadBitmapA);
     any |= Patch(module, "comctl32.dll", "CreateMappedBitmap", &HookCreateMappedBitmap,
                  realCreateMappedBitmap);
@@ -143,7 +142,8 @@ bool Watch(HMODULE module) {
     Patch(module, "user32.dll", "ReleaseDC", &HookReleaseDC, realReleaseDC);
     Patch(module, "gdi32.dll", "DeleteObject", &HookDeleteObject, realDeleteObject);
     Patch(module, "gdi32.dll", "DeleteDC", &HookDeleteDC, realDeleteDC);
-    any |= Patch(module, "user32.dll", "CreatePopupMenu", &HookCreatePopupMenu, realCreatePopupMenu);
+    any |=
+        Patch(module, "user32.dll", "CreatePopupMenu", &HookCreatePopupMenu, realCreatePopupMenu);
     any |= Patch(module, "user32.dll", "CreateMenu", &HookCreateMenu, realCreateMenu);
     Patch(module, "user32.dll", "DestroyMenu", &HookDestroyMenu, realDestroyMenu);
     return any;

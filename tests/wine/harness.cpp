@@ -94,7 +94,8 @@ StandinObject Cube() {
 }
 
 void Command(HWND panel, int id) {
-    SendMessageA(panel, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(panel, id)));
+    SendMessageA(panel, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(panel, id)));
 }
 
 std::string ProgramFolder() {
@@ -107,8 +108,8 @@ std::string ProgramFolder() {
 std::string FreshFolder(const char* name) {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
-    std::string folder = std::string(temp) + "ortolan-" + name + "-" +
-                         std::to_string(GetCurrentProcessId()) + "\\";
+    std::string folder =
+        std::string(temp) + "ortolan-" + name + "-" + std::to_string(GetCurrentProcessId()) + "\\";
     CreateDirectoryA(folder.c_str(), nullptr);
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
@@ -207,8 +208,8 @@ std::vector<HWND> ModuleFixture::Panels() const {
 HWND ModuleFixture::Panel() const {
     const std::vector<HWND> panels = Panels();
     if (panels.size() != 1) {
-        Fail(__FILE__, __LINE__, "expected exactly one panel window, found " +
-                                     std::to_string(panels.size()));
+        Fail(__FILE__, __LINE__,
+             "expected exactly one panel window, found " + std::to_string(panels.size()));
         throw Abort();
     }
     return panels.front();
@@ -245,8 +246,7 @@ int main(int argc, char** argv) {
         const int before = failures;
         try {
             test.function();
-        } catch (const Abort&) {
-        }
+        } catch (const Abort&) {}
         const DWORD elapsed = GetTickCount() - testStarted;
         if (failures == before) {
             ++passed;

@@ -117,30 +117,29 @@ struct OpenedPanel {
 
 }  // namespace harness
 
-#define WINE_TEST(name)                                              \
-    static void name();                                              \
-    static ::harness::Registrar name##_registrar(#name, name);       \
+#define WINE_TEST(name)                                        \
+    static void name();                                        \
+    static ::harness::Registrar name##_registrar(#name, name); \
     static void name()
 
-#define CHECK(condition)                                                        \
-    do {                                                                        \
-        if (!(condition)) ::harness::Fail(__FILE__, __LINE__, #condition);      \
+#define CHECK(condition)                                                   \
+    do {                                                                   \
+        if (!(condition)) ::harness::Fail(__FILE__, __LINE__, #condition); \
     } while (0)
 
-#define CHECK_EQ(expected, actual)                                                   \
-    do {                                                                             \
-        /* copies: the values may refer into temporaries of the expressions */      \
-        const auto e_ = (expected);                                                  \
-        const auto a_ = (actual);                                                    \
-        if (!(e_ == a_))                                                             \
-            ::harness::Fail(__FILE__, __LINE__,                                      \
-                            ::harness::Describe(#expected, #actual, e_, a_));        \
+#define CHECK_EQ(expected, actual)                                                                \
+    do {                                                                                          \
+        /* copies: the values may refer into temporaries of the expressions */                    \
+        const auto e_ = (expected);                                                               \
+        const auto a_ = (actual);                                                                 \
+        if (!(e_ == a_))                                                                          \
+            ::harness::Fail(__FILE__, __LINE__, ::harness::Describe(#expected, #actual, e_, a_)); \
     } while (0)
 
-#define REQUIRE(condition)                                                      \
-    do {                                                                        \
-        if (!(condition)) {                                                     \
-            ::harness::Fail(__FILE__, __LINE__, #condition);                    \
-            throw ::harness::Abort();                                           \
-        }                                                                       \
+#define REQUIRE(condition)                                   \
+    do {                                                     \
+        if (!(condition)) {                                  \
+            ::harness::Fail(__FILE__, __LINE__, #condition); \
+            throw ::harness::Abort();                        \
+        }                                                    \
     } while (0)

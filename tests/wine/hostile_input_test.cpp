@@ -88,7 +88,10 @@ std::vector<FieldCase> FieldCases() {
          "2." + Zeros(4997) + "x", 2.0f},
         {"5,000 digits", Zeros(4999), home + "1", 1, "1" + Zeros(4999), 0.0f},
         {"a superscript two", "", "5\xB2", 1, "5\xB2", 5.0f},
-        {"a non-breaking space", "", "5" + home + "\xA0", 1, "\xA0" "5", 5.0f},
+        {"a non-breaking space", "", "5" + home + "\xA0", 1,
+         "\xA0"
+         "5",
+         5.0f},
         {"UTF-8 bytes", "", "\xC3\xA9", 2, "\xA9", 7.0f},
     };
 }
@@ -107,7 +110,8 @@ void CheckFieldCases(OpenedPanel& p, const std::vector<int>& fields) {
             Type(edit, c.keys);
             const std::vector<std::string> boxes = TakeDismissedBoxes();
             CHECK_EQ(where + std::to_string(c.prompts), where + std::to_string(boxes.size()));
-            for (const std::string& box : boxes) CHECK_EQ(std::string("Please enter a number."), box);
+            for (const std::string& box : boxes)
+                CHECK_EQ(std::string("Please enter a number."), box);
             const std::string text = p.Text(field);
             CHECK_EQ(where + c.text.substr(0, 40), where + text.substr(0, 40));
             CHECK_EQ(c.text.size(), text.size());
@@ -168,7 +172,10 @@ std::vector<StepCase> StepCases() {
         {"5,000 characters", "2." + Zeros(4988), Zeros(10), kStepTwo},
         {"a tiny step", "0." + Zeros(4988), Zeros(9) + "5", kDefaultStep},  // rounds to 0
         {"a superscript after a digit", "", "3\xB2", kStepThree},
-        {"a letter first", "", "\xE9" "3", kDefaultStep},
+        {"a letter first", "",
+         "\xE9"
+         "3",
+         kDefaultStep},
     };
 }
 

@@ -32,7 +32,9 @@ struct Fixture {
     }
 };
 
-bool SameRect(const RECT& expected, const RECT& actual) { return EqualRect(&expected, &actual) != 0; }
+bool SameRect(const RECT& expected, const RECT& actual) {
+    return EqualRect(&expected, &actual) != 0;
+}
 
 }  // namespace
 

@@ -29,9 +29,11 @@ WINE_TEST(TabMovesOneTabStopInEveryLoop) {
     for (LoopKind loop : kLoops) {
         KeyedPanel p(loop);
         p.Press(p.Item(IDC_LOCATION_X), VK_TAB);
-        CHECK_EQ(p.name + " " + std::to_string(IDC_LOCATION_Y), p.name + " " + std::to_string(p.FocusId()));
+        CHECK_EQ(p.name + " " + std::to_string(IDC_LOCATION_Y),
+                 p.name + " " + std::to_string(p.FocusId()));
         hosting::PressKey(p.f.host.Loop(), GetFocus(), VK_TAB, MOD_SHIFT);
-        CHECK_EQ(p.name + " " + std::to_string(IDC_LOCATION_X), p.name + " " + std::to_string(p.FocusId()));
+        CHECK_EQ(p.name + " " + std::to_string(IDC_LOCATION_X),
+                 p.name + " " + std::to_string(p.FocusId()));
     }
 }
 
@@ -51,7 +53,8 @@ WINE_TEST(EveryKeyInAFieldIsThePanelsInEveryLoop) {
         p.Press(field, VK_UP);  // the spin's step, 0.1
         CHECK_EQ(p.name + ": 77.100", p.name + ": " + p.Text(IDC_LOCATION_X));
         CHECK_EQ(77.1f, Cube().location.x);
-        CHECK_EQ(p.name + ": 0 host keys", p.name + ": " + std::to_string(p.f.host.Keys().Fired()) + " host keys");
+        CHECK_EQ(p.name + ": 0 host keys",
+                 p.name + ": " + std::to_string(p.f.host.Keys().Fired()) + " host keys");
         p.Press(field, VK_ESCAPE);
         CHECK(!IsWindowVisible(p.panel));
     }
@@ -82,7 +85,8 @@ WINE_TEST(AMenuOpenOverAFieldKeepsItsKeys) {
         PostMessageA(field, WM_KEYDOWN, key, 1);
         PostMessageA(field, WM_KEYUP, key, 0xC0000001);
     }
-    const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, 10, 10, 0, p.panel, nullptr);
+    const int chosen =
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, 10, 10, 0, p.panel, nullptr);
     DestroyMenu(menu);
     CHECK_EQ(2, chosen);
     CHECK_EQ(std::string("0"), p.Text(IDC_LOCATION_X));  // the field was not stepped
@@ -98,7 +102,8 @@ WINE_TEST(ClosedPanelsGoAtTheNextActivationAndOpenOnesStay) {
         f.leftClick();
         Pump(0);
         for (HWND panel : f.Panels())
-            if (panel != open && IsWindowVisible(panel)) SendMessageA(GetDlgItem(panel, IDC_HIDE), BM_CLICK, 0, 0);
+            if (panel != open && IsWindowVisible(panel))
+                SendMessageA(GetDlgItem(panel, IDC_HIDE), BM_CLICK, 0, 0);
         f.deactivate();
     }
     Pump();
@@ -136,8 +141,8 @@ WINE_TEST(KeysAreDispatchedAfterTheModuleIsUnloaded) {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "OrtolanKeyCounter";
     RegisterClassA(&wc);
-    HWND window = CreateWindowA(wc.lpszClassName, "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                                wc.hInstance, nullptr);
+    HWND window = CreateWindowA(wc.lpszClassName, "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                nullptr, wc.hInstance, nullptr);
     PostMessageA(window, WM_KEYDOWN, VK_DELETE, 1);
     PostMessageA(window, WM_KEYDOWN, 'A', 1);
     Pump();

@@ -53,7 +53,8 @@ std::vector<COLORREF> BoxBitmap(HMODULE module) {
     GetDIBits(screen, bitmap, 0, box::kPictureHeight, pixels.data(), &info, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
     DeleteObject(bitmap);
-    for (COLORREF& c : pixels) c = RGB(GetBValue(c), GetGValue(c), GetRValue(c));  // BGRX to COLORREF
+    for (COLORREF& c : pixels)
+        c = RGB(GetBValue(c), GetGValue(c), GetRValue(c));  // BGRX to COLORREF
     return pixels;
 }
 
@@ -133,7 +134,8 @@ WINE_TEST(EveryAnchorCircleSitsOnItsMark) {
                 }
         const double cx = ring.left + (ring.bottom - ring.top) / 2.0;
         const double cy = (ring.top + ring.bottom) / 2.0;
-        const bool onMark = std::fabs(cx - (left + m.x)) <= 1.0 && std::fabs(cy - (top + m.y)) <= 1.0;
+        const bool onMark =
+            std::fabs(cx - (left + m.x)) <= 1.0 && std::fabs(cy - (top + m.y)) <= 1.0;
         if (!onMark)
             std::printf("anchor %d: circle centre (%.1f, %.1f), mark (%d, %d)\n", m.id, cx, cy,
                         left + m.x, top + m.y);
@@ -147,8 +149,9 @@ WINE_TEST(ReducedToTheFieldRowsItShowsTheRowsWholeAndNoPicture) {
     p.Click(IDC_ROLL_FIELDS);
     const int reduced = p.Height();
     if (Dpi() == 96) CHECK_EQ(117, reduced);
-    const int rowControls[] = {IDC_LOCATION_X, IDC_LOCATION_Z_SPIN, IDC_SIZE_X,    IDC_SIZE_Z_SPIN,
-                               IDC_SIZE_STEP,  IDC_READ_SIZE,       IDC_ROTATION_STEP};
+    const int rowControls[] = {IDC_LOCATION_X,   IDC_LOCATION_Z_SPIN, IDC_SIZE_X,
+                               IDC_SIZE_Z_SPIN,  IDC_SIZE_STEP,       IDC_READ_SIZE,
+                               IDC_ROTATION_STEP};
     for (int id : rowControls) CHECK(InPanel(p.panel, p.Item(id)).bottom <= reduced);
     CHECK(InPanel(p.panel, Picture(p)).top >= reduced);
     p.Click(IDC_ROLL_FIELDS);

@@ -31,7 +31,8 @@ WINE_TEST(DescriptionRecordIsExactlyAHundredBytes) {
     CHECK(std::all_of(buffer + 8, buffer + 32, [](unsigned char b) { return b == 0; }));
     CHECK(std::all_of(buffer + 50, buffer + 96, [](unsigned char b) { return b == 0; }));
     // The ids of the icon bitmap and the credit string, 16 bits each, low byte first.
-    const unsigned char ids[] = {IDB_MODULE_ICON & 0xFF, IDB_MODULE_ICON >> 8, IDS_CREDIT & 0xFF, IDS_CREDIT >> 8};
+    const unsigned char ids[] = {IDB_MODULE_ICON & 0xFF, IDB_MODULE_ICON >> 8, IDS_CREDIT & 0xFF,
+                                 IDS_CREDIT >> 8};
     CHECK_EQ(0, std::memcmp(buffer + 96, ids, 4));
     CHECK(std::all_of(buffer + 100, buffer + 128, [](unsigned char b) { return b == 0xCC; }));
     CHECK(Journal().empty());
@@ -131,8 +132,8 @@ WINE_TEST(ReactivationOpensASecondPanelAndKeepsTheLog) {
     const RECT moved = WindowRect(first);
     f.deactivate();
     // Someone else writes to the file while the module keeps it open.
-    HANDLE file = CreateFileA(log.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileA(log.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
     CHECK(file != INVALID_HANDLE_VALUE);
     if (file != INVALID_HANDLE_VALUE) {
         DWORD written = 0;
@@ -162,7 +163,8 @@ WINE_TEST(TheLogStaysOpenUntilTheModuleIsUnloaded) {
         // Created read/write for everyone (protection 438): not read-only.
         const DWORD attributes = GetFileAttributesA(log.c_str());
         CHECK(attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY));
-        HANDLE alone = CreateFileA(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE alone =
+            CreateFileA(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         CHECK(alone == INVALID_HANDLE_VALUE);  // the module still has it open
         if (alone != INVALID_HANDLE_VALUE) CloseHandle(alone);
     }

@@ -131,7 +131,7 @@ WINE_TEST(EntriesAreAddedCheckedFirstAndAddressedByPosition) {
     CHECK(f.control.EnableItem(1, false));   // was enabled
     CHECK(!f.control.EnableItem(1, false));  // was not
     CHECK(!f.control.EnableItem(1, true));
-    CHECK(!f.control.EnableItem(9, true));   // no such entry
+    CHECK(!f.control.EnableItem(9, true));  // no such entry
     CHECK(f.control.RemoveItem(2));
     CHECK(!f.control.RemoveItem(7));
     CHECK_EQ(3, GetMenuItemCount(f.control.Menu()));
@@ -224,8 +224,8 @@ WINE_TEST(LatchedControlReportsEveryReleaseUnlatchedNone) {
     f.control.SetLatched(true);
     CHECK(f.control.SetButtonState(false));
     CHECK(!(up == f.Paint()));
-    CHECK_EQ(2u, clickFace(10));    // mouse and Space
-    CHECK_EQ(2u, clickFace(-50));   // the face press captured the mouse
+    CHECK_EQ(2u, clickFace(10));   // mouse and Space
+    CHECK_EQ(2u, clickFace(-50));  // the face press captured the mouse
     CHECK(f.control.IsLatched());
 }
 
@@ -341,7 +341,8 @@ WINE_TEST(SizeToContentFitsTheWidestEntryAndTheArrow) {
     SIZE wide{};
     {
         WindowDC dc(f.button);
-        Selection font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(f.button, WM_GETFONT, 0, 0)));
+        Selection font(dc.Get(),
+                       reinterpret_cast<HGDIOBJ>(SendMessageA(f.button, WM_GETFONT, 0, 0)));
         GetTextExtentPoint32A(dc.Get(), "a much longer entry", 19, &wide);
     }
     RECT client{};

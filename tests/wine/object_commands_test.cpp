@@ -21,9 +21,9 @@ WINE_TEST(CornerAnchorsMoveTheAxesToTheBoxCorners) {
     cube.size = {2, 4, 6};
     standinSetObject(standinObjectAt(0), &cube);
     p.Click(IDC_ANCHOR_BOTTOM_BACK_LEFT);
-    std::vector<std::string> expected = {"tsxGetCurrentSelection() -> #1", "tsxBBoxInit() -> {{0, 0, 0}, {0, 0, 0}}",
-                                         "tsxGNodeGetBBox(#1) -> {{0, 0, 0}, {2, 4, 6}}",
-                                         "tsxMNodeSetAxesPosition(#1, {0, 0, 0})"};
+    std::vector<std::string> expected = {
+        "tsxGetCurrentSelection() -> #1", "tsxBBoxInit() -> {{0, 0, 0}, {0, 0, 0}}",
+        "tsxGNodeGetBBox(#1) -> {{0, 0, 0}, {2, 4, 6}}", "tsxMNodeSetAxesPosition(#1, {0, 0, 0})"};
     expected.insert(expected.end(), kAfterMove.begin(), kAfterMove.end());
     const std::vector<std::string> journal = Journal();
     CHECK_EQ(expected.size(), journal.size());
@@ -73,7 +73,8 @@ WINE_TEST(AnchorsOnAnObjectWithAnEmptyBoxMoveNothing) {
                       .size());
     for (const char* call : {"tsxMNodeSetAxesPosition", "tsxCurrobjToggleAxes", "tsxSelectUp",
                              "tsxSceneRefresh", "tsxSceneSetChanged"})
-        CHECK_EQ(call + std::string(": 0"), call + std::string(": ") + std::to_string(JournalCalls(call).size()));
+        CHECK_EQ(call + std::string(": 0"),
+                 call + std::string(": ") + std::to_string(JournalCalls(call).size()));
     CHECK_EQ(std::string("{0.5, 0.25, 0.125}"), FormatVector(Cube().axesPosition));
     cube.emptyBox = 0;  // geometry again: the anchors work
     standinSetObject(standinObjectAt(0), &cube);
@@ -85,7 +86,8 @@ WINE_TEST(CopyCallsTheHostsCopyAndNothingElse) {
     OpenedPanel p;
     const int before = standinObjectCount();
     p.Click(IDC_COPY);
-    CHECK_EQ((std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxCurrobjCopy()"}), Journal());
+    CHECK_EQ((std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxCurrobjCopy()"}),
+             Journal());
     CHECK_EQ(before + 1, standinObjectCount());
     standinSelect(nullptr);
     standinJournalClear();
@@ -97,9 +99,10 @@ WINE_TEST(ShowAxesTogglesOnceAndHideTwice) {
     OpenedPanel p;
     const int shown = Cube().axesVisible;
     p.Click(IDC_SHOW_AXES);
-    CHECK_EQ((std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxCurrobjToggleAxes()",
-                                       "tsxSelectUp()", "tsxSceneRefresh()", "tsxSceneSetChanged(1)"}),
-             Journal());
+    CHECK_EQ(
+        (std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxCurrobjToggleAxes()",
+                                  "tsxSelectUp()", "tsxSceneRefresh()", "tsxSceneSetChanged(1)"}),
+        Journal());
     CHECK_EQ(!shown, Cube().axesVisible != 0);
     standinJournalClear();
     p.Click(IDC_HIDE_AXES);
@@ -119,11 +122,12 @@ WINE_TEST(UnitCommandReappliesSizeAndLocationWithTheObjectsCode) {
     standinSetObject(standinObjectAt(0), &cube);
     standinJournalClear();
     Command(p.panel, IDC_UNIT);
-    CHECK_EQ((std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxGNodeGetUnits(#1) -> 6",
-                                       "tsxGNodeSetUnits(#1, 6)", "tsxGNodeSetSize(#1, {2, 2, 2})",
-                                       "tsxGNodeSetLocation(#1, {0, 0, 0})", "tsxSceneRefresh()",
-                                       "tsxSceneSetChanged(1)"}),
-             Journal());
+    CHECK_EQ(
+        (std::vector<std::string>{"tsxGetCurrentSelection() -> #1", "tsxGNodeGetUnits(#1) -> 6",
+                                  "tsxGNodeSetUnits(#1, 6)", "tsxGNodeSetSize(#1, {2, 2, 2})",
+                                  "tsxGNodeSetLocation(#1, {0, 0, 0})", "tsxSceneRefresh()",
+                                  "tsxSceneSetChanged(1)"}),
+        Journal());
     // Never hands the host a null object.
     standinSelect(nullptr);
     standinJournalClear();

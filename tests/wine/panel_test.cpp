@@ -24,8 +24,8 @@ std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> pa
 }
 
 bool Near(COLORREF a, COLORREF b) {
-    return std::abs(GetRValue(a) - GetRValue(b)) <= 8 && std::abs(GetGValue(a) - GetGValue(b)) <= 8 &&
-           std::abs(GetBValue(a) - GetBValue(b)) <= 8;
+    return std::abs(GetRValue(a) - GetRValue(b)) <= 8 &&
+           std::abs(GetGValue(a) - GetGValue(b)) <= 8 && std::abs(GetBValue(a) - GetBValue(b)) <= 8;
 }
 
 }  // namespace
@@ -35,10 +35,11 @@ WINE_TEST(OpeningReadsTheSelectedObjectIntoTheFields) {
     f.leftClick();
     Pump();
     HWND panel = f.Panel();
-    CHECK_EQ(Join({{"tsxGetTSDir(0) -> \"" + f.installFolder + "\"", "tsxGetMainViewHwnd() -> window",
-                    "tsxGetCurrentSelection() -> #1", "tsxGNodeGetSize(#1) -> {2, 2, 2}",
-                    "tsxGNodeGetLocation(#1) -> {0, 0, 0}", "tsxGNodeGetRotation(#1) -> {0, 0, 0}"}}),
-             Journal());
+    CHECK_EQ(
+        Join({{"tsxGetTSDir(0) -> \"" + f.installFolder + "\"", "tsxGetMainViewHwnd() -> window",
+               "tsxGetCurrentSelection() -> #1", "tsxGNodeGetSize(#1) -> {2, 2, 2}",
+               "tsxGNodeGetLocation(#1) -> {0, 0, 0}", "tsxGNodeGetRotation(#1) -> {0, 0, 0}"}}),
+        Journal());
     CHECK_EQ(std::string("2"), Text(GetDlgItem(panel, IDC_SIZE_X)));
     CHECK_EQ(std::string("0.100"), Text(GetDlgItem(panel, IDC_LOCATION_STEP)));
     CHECK_EQ(std::string("1.00"), Text(GetDlgItem(panel, IDC_ROTATION_STEP)));
@@ -61,7 +62,8 @@ WINE_TEST(WithNothingSelectedOpeningMakesNoObjectCall) {
 WINE_TEST(TypingAppliesTheWholeVectorAfterEveryKeystroke) {
     OpenedPanel p;
     Replace(p.Item(IDC_LOCATION_X), "1.5");
-    CHECK_EQ(Join({Apply("tsxGNodeSetLocation(#1, {1, 0, 0})"), Apply("tsxGNodeSetLocation(#1, {1, 0, 0})"),
+    CHECK_EQ(Join({Apply("tsxGNodeSetLocation(#1, {1, 0, 0})"),
+                   Apply("tsxGNodeSetLocation(#1, {1, 0, 0})"),
                    Apply("tsxGNodeSetLocation(#1, {1.5, 0, 0})")}),
              Journal());
     CHECK_EQ(1.5f, Cube().location.x);
@@ -164,7 +166,8 @@ WINE_TEST(NumbersThatDoNotFitAFloatAreRefusedLikeText) {
     }
     SetWindowTextA(p.Item(IDC_LOCATION_X), " \t-2.5e1\t ");
     CHECK(TakeDismissedBoxes().empty());
-    CHECK_EQ(std::string("tsxGNodeSetLocation(#1, {-25, 0, 0})"), JournalCalls("tsxGNodeSetLocation").back());
+    CHECK_EQ(std::string("tsxGNodeSetLocation(#1, {-25, 0, 0})"),
+             JournalCalls("tsxGNodeSetLocation").back());
 }
 
 WINE_TEST(VeryLongFieldTextsAreHandled) {
@@ -175,7 +178,8 @@ WINE_TEST(VeryLongFieldTextsAreHandled) {
     std::string padded = std::string(4990, ' ') + "5";
     SetWindowTextA(p.Item(IDC_LOCATION_X), padded.c_str());
     CHECK(TakeDismissedBoxes().empty());
-    CHECK_EQ(std::string("tsxGNodeSetLocation(#1, {5, 0, 0})"), JournalCalls("tsxGNodeSetLocation").back());
+    CHECK_EQ(std::string("tsxGNodeSetLocation(#1, {5, 0, 0})"),
+             JournalCalls("tsxGNodeSetLocation").back());
     SetWindowTextA(p.Item(IDC_LOCATION_STEP), digits.c_str());  // a step of 1e4999 is no step
     Key(p.Item(IDC_LOCATION_X), VK_UP);
     CHECK_EQ(std::string("5.100"), p.Text(IDC_LOCATION_X));
@@ -215,7 +219,7 @@ WINE_TEST(ReadButtonsRefreshTheFieldsFromTheHost) {
     p.Click(IDC_READ_LOCATION);
     CHECK_EQ(std::string("1.23457"), p.Text(IDC_LOCATION_X));
     CHECK_EQ(0u, p.Text(IDC_LOCATION_Z).find("1.23457e+0"));  // two or three exponent digits
-    CHECK_EQ(std::string("2"), p.Text(IDC_SIZE_X));  // only the location row was read
+    CHECK_EQ(std::string("2"), p.Text(IDC_SIZE_X));           // only the location row was read
     CHECK(JournalCalls("tsxGNodeSet").empty());
     p.Click(IDC_GET_OBJECT);
     CHECK_EQ(std::string("3"), p.Text(IDC_SIZE_X));
@@ -225,9 +229,11 @@ WINE_TEST(ReadButtonsRefreshTheFieldsFromTheHost) {
 WINE_TEST(WithNothingSelectedReadsAndAppliesStopAtTheQuery) {
     OpenedPanel p;
     standinSelect(nullptr);
-    for (int id : {IDC_GET_OBJECT, IDC_READ_LOCATION, IDC_READ_ROTATION, IDC_READ_SIZE}) p.Click(id);
+    for (int id : {IDC_GET_OBJECT, IDC_READ_LOCATION, IDC_READ_ROTATION, IDC_READ_SIZE})
+        p.Click(id);
     Replace(p.Item(IDC_LOCATION_X), "4");
-    for (const std::string& line : Journal()) CHECK_EQ(std::string("tsxGetCurrentSelection() -> null"), line);
+    for (const std::string& line : Journal())
+        CHECK_EQ(std::string("tsxGetCurrentSelection() -> null"), line);
     CHECK_EQ(std::string("4"), p.Text(IDC_LOCATION_X));
     CHECK_EQ(std::string("2"), p.Text(IDC_SIZE_X));
     // "get obj" parses the fields first, whether or not anything is selected.
@@ -276,9 +282,11 @@ WINE_TEST(AnyBarePointDragsThePanel) {
     OpenedPanel p;
     RECT r{};
     GetWindowRect(p.panel, &r);
-    const LRESULT title = SendMessageA(p.panel, WM_NCHITTEST, 0, MAKELPARAM(r.left + 40, r.top + 6));
+    const LRESULT title =
+        SendMessageA(p.panel, WM_NCHITTEST, 0, MAKELPARAM(r.left + 40, r.top + 6));
     CHECK_EQ(static_cast<LRESULT>(HTCAPTION), title);
-    const LRESULT bottom = SendMessageA(p.panel, WM_NCHITTEST, 0, MAKELPARAM(r.left + 5, r.bottom - 3));
+    const LRESULT bottom =
+        SendMessageA(p.panel, WM_NCHITTEST, 0, MAKELPARAM(r.left + 5, r.bottom - 3));
     CHECK_EQ(static_cast<LRESULT>(HTCAPTION), bottom);
 }
 
@@ -291,13 +299,13 @@ WINE_TEST(PaintsGreyBackgroundCaptionStripAndFrame) {
     HDC dc = GetDC(p.panel);
     const int w = c.right, h = c.bottom;
     const COLORREF caption = GetSysColor(COLOR_ACTIVECAPTION);
-    CHECK(Near(RGB(191, 191, 191), GetPixel(dc, w / 2, 16)));   // below the strip, above the fields
-    CHECK(Near(caption, GetPixel(dc, 20, 10)));                  // strip, clear of text and buttons
-    CHECK_EQ(RGB(0, 0, 0), GetPixel(dc, w / 2, 12));             // line under the strip
-    CHECK_EQ(RGB(255, 255, 255), GetPixel(dc, 0, h / 2));        // left edge
-    CHECK_EQ(RGB(255, 255, 255), GetPixel(dc, w / 2, 0));        // top edge
-    CHECK_EQ(RGB(0, 0, 0), GetPixel(dc, w - 1, h / 2));          // right edge
-    CHECK_EQ(RGB(0, 0, 0), GetPixel(dc, w / 2, h - 1));          // bottom edge
+    CHECK(Near(RGB(191, 191, 191), GetPixel(dc, w / 2, 16)));  // below the strip, above the fields
+    CHECK(Near(caption, GetPixel(dc, 20, 10)));                // strip, clear of text and buttons
+    CHECK_EQ(RGB(0, 0, 0), GetPixel(dc, w / 2, 12));           // line under the strip
+    CHECK_EQ(RGB(255, 255, 255), GetPixel(dc, 0, h / 2));      // left edge
+    CHECK_EQ(RGB(255, 255, 255), GetPixel(dc, w / 2, 0));      // top edge
+    CHECK_EQ(RGB(0, 0, 0), GetPixel(dc, w - 1, h / 2));        // right edge
+    CHECK_EQ(RGB(0, 0, 0), GetPixel(dc, w / 2, h - 1));        // bottom edge
     ReleaseDC(p.panel, dc);
 }
 
@@ -312,7 +320,8 @@ WINE_TEST(PictureAndLabelsPassPressesThroughToThePanel) {
     for (HWND child = GetWindow(p.panel, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         char cls[16] = {};
         GetClassNameA(child, cls, sizeof cls);
-        if (lstrcmpiA(cls, "Static") == 0 && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
+        if (lstrcmpiA(cls, "Static") == 0 &&
+            (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
             picture = child;
     }
     REQUIRE(picture != nullptr);
@@ -320,7 +329,8 @@ WINE_TEST(PictureAndLabelsPassPressesThroughToThePanel) {
     GetWindowRect(picture, &pic);
     const POINT bare = {pic.left + (pic.right - pic.left) * 45 / 100, pic.bottom - 12};
     CHECK_EQ(p.panel, WindowFromPoint(bare));
-    CHECK_EQ(static_cast<LRESULT>(HTCAPTION), SendMessageA(p.panel, WM_NCHITTEST, 0, MAKELPARAM(bare.x, bare.y)));
+    CHECK_EQ(static_cast<LRESULT>(HTCAPTION),
+             SendMessageA(p.panel, WM_NCHITTEST, 0, MAKELPARAM(bare.x, bare.y)));
     RECT field{};
     GetWindowRect(p.Item(IDC_LOCATION_Y), &field);
     const POINT label = {field.left + 20, field.top - 6};  // the "Y" label above location Y
@@ -384,7 +394,8 @@ WINE_TEST(EveryWayOfChangingAFieldReachesTheNextApply) {
     CHECK_EQ(std::string("tsxGNodeSetLocation(#1, {3, 6, 0})"), applied("3"));
     // What undo brings back is the edit's own business; the apply must see it.
     auto holding = [&](const char* x) {
-        const Vector3 sent = {std::strtof(x, nullptr), std::strtof(p.Text(IDC_LOCATION_Y).c_str(), nullptr), 0};
+        const Vector3 sent = {std::strtof(x, nullptr),
+                              std::strtof(p.Text(IDC_LOCATION_Y).c_str(), nullptr), 0};
         return "tsxGNodeSetLocation(#1, " + standin::FormatVector(sent) + ")";
     };
     SendMessageA(y, EM_UNDO, 0, 0);

@@ -25,7 +25,8 @@ bool ArgumentsHoldOnlyFiniteFloats(const std::string& arguments) {
             if (!number.empty() && number[0] == '{') number.erase(0, 1);  // a BBox
             char* end = nullptr;
             const double value = std::strtod(number.c_str(), &end);
-            if (number.empty() || *end != '\0' || !std::isfinite(value) || std::fabs(value) > FLT_MAX)
+            if (number.empty() || *end != '\0' || !std::isfinite(value) ||
+                std::fabs(value) > FLT_MAX)
                 return false;
             start = comma + 1;
         }

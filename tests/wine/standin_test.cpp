@@ -32,8 +32,9 @@ HWND CreatePlainWindow() {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "StandinTestView";
     RegisterClassA(&wc);  // a second registration fails harmlessly
-    HWND window = CreateWindowExA(0, "StandinTestView", "view", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300,
-                                  200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window =
+        CreateWindowExA(0, "StandinTestView", "view", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300,
+                        200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     Pump(20);
     return window;
 }
@@ -178,7 +179,8 @@ WINE_TEST(BadHandlesAndPointersNeverCrash) {
     CHECK_EQ(7.0f, v.x);  // outputs are left as they were
     CHECK_EQ(2 * 16 + 12, standinJournalCount());
     CHECK_EQ((Lines{"tsxGNodeGetLocation(null)"}), JournalCalls("tsxGNodeGetLocation(null"));
-    CHECK_EQ((Lines{"tsxGNodeSetSize(unknown, {7, 8, 9})"}), JournalCalls("tsxGNodeSetSize(unknown"));
+    CHECK_EQ((Lines{"tsxGNodeSetSize(unknown, {7, 8, 9})"}),
+             JournalCalls("tsxGNodeSetSize(unknown"));
     CHECK_EQ((Lines{"tsxFree(unknown)", "tsxFree(null)"}), JournalCalls("tsxFree"));
     StandinObject record;
     REQUIRE(standinGetObject(cube, &record));
@@ -266,7 +268,8 @@ WINE_TEST(EulerConversionsAndPointAxes) {
     tsxEulerToAxes(&euler, &axes);
     Vector3 back{};
     tsxAxesToEuler(&axes, &back);
-    CHECK(std::fabs(back.x - 30) < 1e-3 && std::fabs(back.y + 45) < 1e-3 && std::fabs(back.z - 120) < 1e-3);
+    CHECK(std::fabs(back.x - 30) < 1e-3 && std::fabs(back.y + 45) < 1e-3 &&
+          std::fabs(back.z - 120) < 1e-3);
 
     void* cube = standinObjectAt(0);
     tsxMNodeSetAxesOrientation(cube, &axes);

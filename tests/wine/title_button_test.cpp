@@ -237,7 +237,8 @@ WINE_TEST(CaptionFaceWithBevelThatSinksWhenPressed) {
     CHECK_EQ(std::string("Ab"), control.Caption());  // filled from the window text
     CHECK_EQ(kGrey, up.At(2, 2));
     CHECK(up.Contains(RGB(200, 0, 0)));
-    const COLORREF edges[] = {up.At(0, 0), up.At(0, 10), up.At(20, 0), up.At(39, 10), up.At(20, 19)};
+    const COLORREF edges[] = {up.At(0, 0), up.At(0, 10), up.At(20, 0), up.At(39, 10),
+                              up.At(20, 19)};
     const COLORREF raised[] = {kLight, kLight, kLight, kShadow, kShadow};
     for (int i = 0; i < 5; ++i) CHECK_EQ(Hex(raised[i]), Hex(edges[i]));
 

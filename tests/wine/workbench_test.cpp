@@ -19,7 +19,8 @@ bool StartWorkbench(const std::string& arguments, PROCESS_INFORMATION* process) 
     std::string command = "\"" + ProgramFolder() + "workbench.exe\" " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, process)) {
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, process)) {
         Fail(__FILE__, __LINE__, "workbench.exe did not start: " + command);
         return false;
     }
@@ -44,7 +45,9 @@ int RunWorkbench(const std::string& arguments) {
     return waited == WAIT_OBJECT_0 ? static_cast<int>(code) : -1;
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 // A 24-bit BMP of a plausible window size whose pixels are not all one colour.
 void CheckScreenshot(const std::string& path) {
@@ -56,7 +59,8 @@ void CheckScreenshot(const std::string& path) {
     CHECK(bmp.picture.height >= 150 && bmp.picture.height <= 4096);
     CHECK_EQ(24, bmp.bitsPerPixel);
     bool varied = false;
-    for (std::uint32_t colour : bmp.picture.pixels) varied = varied || colour != bmp.picture.pixels[0];
+    for (std::uint32_t colour : bmp.picture.pixels)
+        varied = varied || colour != bmp.picture.pixels[0];
     CHECK(varied);
 }
 
@@ -143,7 +147,8 @@ WINE_TEST(IconClicksAndDeactivateCommandDriveTheModule) {
 
 WINE_TEST(DemoLeavesReportScreenshotsAndJournal) {
     std::string out = FreshFolder("demo");
-    CHECK_EQ(0, RunWorkbench("--demo \"" + out + "\\\""));  // a trailing backslash, quoted as the C runtime wants
+    CHECK_EQ(0, RunWorkbench("--demo \"" + out +
+                             "\\\""));  // a trailing backslash, quoted as the C runtime wants
     std::string report = ReadFile(out + "report.txt");
     CHECK(Contains(report, "name: Ortolan\n"));
     CHECK(Contains(report, "description: Was written by me\n"));

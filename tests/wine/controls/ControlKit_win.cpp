@@ -97,7 +97,8 @@ HWND NewDialog(DLGPROC proc) {
     t.header.dwExtendedStyle = WS_EX_TOOLWINDOW;
     t.header.cx = 100;
     t.header.cy = 100;
-    HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &t.header, nullptr, proc, 0);
+    HWND dialog =
+        CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &t.header, nullptr, proc, 0);
     const int offset = 340 * static_cast<int>(Pool().size());
     SetWindowPos(dialog, HWND_TOP, 100 + offset, 100, kClientWidth, kClientHeight, SWP_SHOWWINDOW);
     return dialog;
@@ -138,8 +139,8 @@ TestDialog::~TestDialog() {
 
 HWND TestDialog::AddButton(int id, const char* caption, DWORD style, int x, int y, int width,
                            int height) {
-    HWND button = CreateWindowExA(0, "BUTTON", caption, WS_CHILD | style, x, y, width, height,
-                                  hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+    HWND button = CreateWindowExA(0, "BUTTON", caption, WS_CHILD | style, x, y, width, height, hwnd,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                   GetModuleHandleA(nullptr), nullptr);
     SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
@@ -189,16 +190,15 @@ INT_PTR TestDialog::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
 
 // --- Pixels ---
 
-Pixels::Pixels(int w, int h, std::vector<COLORREF> c) : width(w), height(h), colours(std::move(c)) {}
+Pixels::Pixels(int w, int h, std::vector<COLORREF> c)
+    : width(w), height(h), colours(std::move(c)) {}
 
 COLORREF Pixels::At(int x, int y) const {
     if (x < 0 || y < 0 || x >= width || y >= height) return CLR_INVALID;
     return colours[static_cast<size_t>(y) * width + x];
 }
 
-int Pixels::Count(COLORREF colour) const {
-    return CountIn({0, 0, width, height}, colour);
-}
+int Pixels::Count(COLORREF colour) const { return CountIn({0, 0, width, height}, colour); }
 
 int Pixels::CountIn(const RECT& area, COLORREF colour) const {
     int n = 0;
@@ -278,9 +278,9 @@ DirectPaint PaintDirect(OwnerDrawnButton& control, UINT itemState, COLORREF back
     HDC dc = canvas.dc.Get();
     HPEN pen = CreatePen(PS_DOT, 1, RGB(9, 9, 9));
     HBRUSH brush = CreateSolidBrush(RGB(7, 7, 7));
-    HFONT font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
-                             FF_SWISS, "Arial");
+    HFONT font =
+        CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, FF_SWISS, "Arial");
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, brush);
     HGDIOBJ oldFont = SelectObject(dc, font);
