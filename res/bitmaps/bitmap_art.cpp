@@ -68,15 +68,24 @@ bool Inside(const std::vector<Point>& poly, double x, double y) {
     return in;
 }
 
+struct Bounds {
+    double x0, y0, x1, y1;
+};
+
+Bounds BoundsOf(const std::vector<Point>& poly) {
+    Bounds b{1e9, 1e9, -1e9, -1e9};
+    for (const Point& pt : poly) {
+        b.x0 = std::min(b.x0, pt.x);
+        b.x1 = std::max(b.x1, pt.x);
+        b.y0 = std::min(b.y0, pt.y);
+        b.y1 = std::max(b.y1, pt.y);
+    }
+    return b;
+}
+
 // Fills the polygon; alpha below 1 tints what is already there.
 void FillPolygon(Picture& p, const std::vector<Point>& poly, uint32_t colour, double alpha = 1.0) {
-    double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
-    for (const Point& pt : poly) {
-        x0 = std::min(x0, pt.x);
-        x1 = std::max(x1, pt.x);
-        y0 = std::min(y0, pt.y);
-        y1 = std::max(y1, pt.y);
-    }
+    const auto [x0, y0, x1, y1] = BoundsOf(poly);
     for (int y = static_cast<int>(std::floor(y0)); y <= static_cast<int>(std::ceil(y1)); ++y)
         for (int x = static_cast<int>(std::floor(x0)); x <= static_cast<int>(std::ceil(x1)); ++x)
             if (p.Contains(x, y) && Inside(poly, x, y))
@@ -110,13 +119,7 @@ void SmoothLine(Picture& p, Point a, Point b, uint32_t colour, double width = 1.
 
 // Polygon with edges smoothed by 4x4 samples per pixel.
 void SmoothPolygon(Picture& p, const std::vector<Point>& poly, uint32_t colour) {
-    double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
-    for (const Point& pt : poly) {
-        x0 = std::min(x0, pt.x);
-        x1 = std::max(x1, pt.x);
-        y0 = std::min(y0, pt.y);
-        y1 = std::max(y1, pt.y);
-    }
+    const auto [x0, y0, x1, y1] = BoundsOf(poly);
     for (int y = int(std::floor(y0)) - 1; y <= int(std::ceil(y1)) + 1; ++y)
         for (int x = int(std::floor(x0)) - 1; x <= int(std::ceil(x1)) + 1; ++x) {
             if (!p.Contains(x, y)) continue;

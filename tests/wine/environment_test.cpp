@@ -414,14 +414,7 @@ namespace {
 
 // The point readout is the command that takes blocks of host memory: a
 // vertex scratch block, and with selected faces a face list.
-void PrepareThePointReadout() {
-    const Vector3 position = {1.0f, 3.0f, 5.0f};
-    const Vector3 euler = {0.0f, 0.0f, 0.0f};
-    standinSetPointAxes(&position, &euler);
-    StandinObject cube = Cube();
-    cube.selectedFaces = 2;
-    standinSetObject(standinObjectAt(0), &cube);
-}
+void PrepareThePointReadout() { SetPointSelection({1.0f, 3.0f, 5.0f}, {0.0f, 0.0f, 0.0f}); }
 
 }  // namespace
 

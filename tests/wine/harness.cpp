@@ -93,6 +93,13 @@ StandinObject Cube() {
     return cube;
 }
 
+void SetPointSelection(const Vector3& position, const Vector3& euler) {
+    standinSetPointAxes(&position, &euler);
+    StandinObject cube = Cube();
+    cube.selectedFaces = 2;
+    standinSetObject(standinObjectAt(0), &cube);
+}
+
 void Command(HWND panel, int id) {
     SendMessageA(panel, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(panel, id)));

@@ -57,6 +57,10 @@ std::string JournalText();
 // scene, the cube.
 StandinObject Cube();
 
+// The point-selection readout's inputs: the edited points' axes at
+// `position`, turned by `euler`, and two faces of the cube selected.
+void SetPointSelection(const Vector3& position, const Vector3& euler);
+
 // The WM_COMMAND of a click on the panel's control `id`, sent to the panel
 // itself: it reaches commands whose controls are hidden or absent.
 void Command(HWND panel, int id);

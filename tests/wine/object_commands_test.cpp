@@ -144,12 +144,7 @@ WINE_TEST(CoordinatesCommandAlwaysRefreshesAndMarksChanged) {
 
 WINE_TEST(PointReadoutFillsTheFieldsWhenFacesAreSelected) {
     OpenedPanel p;
-    const Vector3 position = {4, 5, 6};
-    const Vector3 euler = {0, 0, 45};
-    standinSetPointAxes(&position, &euler);
-    StandinObject cube = Cube();
-    cube.selectedFaces = 2;
-    standinSetObject(standinObjectAt(0), &cube);
+    SetPointSelection({4, 5, 6}, {0, 0, 45});
     Command(p.panel, IDC_POINT_AXES);
     CHECK_EQ(std::string("4"), p.Text(IDC_LOCATION_X));
     CHECK_EQ(std::string("6"), p.Text(IDC_LOCATION_Z));
