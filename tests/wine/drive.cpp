@@ -26,19 +26,13 @@ void Replace(HWND edit, const std::string& keys) {
 }
 
 namespace {
-const hosting::MessageLoop* hostLoop = nullptr;
-}
+const hosting::MessageLoop plainLoop(hosting::LoopKind::Plain, nullptr, nullptr);
+const hosting::MessageLoop* hostLoop = &plainLoop;
+}  // namespace
 
-void UseLoop(const hosting::MessageLoop* loop) { hostLoop = loop; }
+void UseLoop(const hosting::MessageLoop* loop) { hostLoop = loop ? loop : &plainLoop; }
 
-void Drain() {
-    if (hostLoop) return hostLoop->Drain();
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
+void Drain() { hostLoop->Drain(); }
 
 void Repaint(HWND window) {
     RedrawWindow(window, nullptr, nullptr,
