@@ -111,12 +111,14 @@ void ClickIcon(HWND strip) {
 WINE_TEST(IconClicksAndDeactivateCommandDriveTheModule) {
     PROCESS_INFORMATION process{};
     REQUIRE(StartWorkbench("", &process));
+    // The window has its title before WM_CREATE makes its children; it is shown once they exist.
     HWND main = nullptr;
-    for (int i = 0; i < 200 && !main; ++i) {
+    HWND strip = nullptr;
+    for (int i = 0; i < 200 && !(main && strip && IsWindowVisible(main)); ++i) {
         Sleep(50);
         main = FindWindowA(workbench::kMainWindowClass, "Ortolan workbench");
+        strip = main ? FindWindowExA(main, nullptr, workbench::kToolStripClass, nullptr) : nullptr;
     }
-    HWND strip = main ? FindWindowExA(main, nullptr, workbench::kToolStripClass, nullptr) : nullptr;
     if (main && strip) {
         CHECK_EQ(0, CountPanels(main, process.dwProcessId));
         ClickIcon(strip);
