@@ -27,6 +27,10 @@ bool Patch(HMODULE module, const char* dll, const char* name, Function replaceme
             if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
             auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
             if (lstrcmpA(reinterpret_cast<char*>(byName->Name), name) != 0) continue;
+            // Watched already: taking the hook for the original would make it call itself.
+            if (slots->u1.Function ==
+                reinterpret_cast<ULONG_PTR>(reinterpret_cast<void*>(replacement)))
+                return true;
             original = reinterpret_cast<Function>(reinterpret_cast<void*>(slots->u1.Function));
             DWORD protection = 0;
             VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE,
