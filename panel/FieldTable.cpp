@@ -1,7 +1,5 @@
 #include "panel/FieldTable.h"
 
-#include <cassert>
-
 int ValueFieldIndex(int id) {
     for (int i = 0; i < kValueFieldCount; ++i)
         if (kValueFields[i].field == id) return i;
@@ -12,11 +10,4 @@ const RowSettings* FindRow(int id) {
     for (const RowSettings& row : kRows)
         if (row.stepField == id || row.readButton == id) return &row;
     return nullptr;
-}
-
-const RowSettings& RowOfStepField(int id) {
-    const RowSettings* row = FindRow(id);
-    if (row && row->stepField == id) return *row;
-    assert(!"not a step field");
-    return kRows[0];
 }

@@ -60,6 +60,3 @@ int ValueFieldIndex(int id);
 // The row whose step field or read button is `id`; null for any other
 // control.
 const RowSettings* FindRow(int id);
-
-// The row whose step field is `id`, which must be one.
-const RowSettings& RowOfStepField(int id);

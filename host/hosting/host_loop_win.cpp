@@ -124,13 +124,8 @@ void PressKey(const MessageLoop& loop, HWND target, UINT key, UINT modifiers) {
     GetKeyboardState(before);
     BYTE held[256];
     CopyMemory(held, before, sizeof held);
-    const struct {
-        UINT modifier;
-        int keys[3];
-    } kModifierKeys[] = {{MOD_CONTROL, {VK_CONTROL, VK_LCONTROL, 0}},
-                         {MOD_SHIFT, {VK_SHIFT, VK_LSHIFT, 0}}};
-    for (const auto& m : kModifierKeys)
-        for (const int* k = m.keys; *k; ++k) held[*k] = (modifiers & m.modifier) ? 0x80 : 0;
+    held[VK_CONTROL] = held[VK_LCONTROL] = (modifiers & MOD_CONTROL) ? 0x80 : 0;
+    held[VK_SHIFT] = held[VK_LSHIFT] = (modifiers & MOD_SHIFT) ? 0x80 : 0;
     SetKeyboardState(held);
     const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
     PostMessageA(target, WM_KEYDOWN, key, scan | 1);

@@ -17,13 +17,12 @@ TEST(FieldTableTest, FindsTheValueFieldsInExchangeOrderAndNoOtherControl) {
     EXPECT_EQ(-1, ValueFieldIndex(IDC_AXIS_MODE));
 }
 
-TEST(FieldTableTest, FindsTheRowOfEachStepField) {
-    EXPECT_EQ(Row::Location, RowOfStepField(IDC_LOCATION_STEP).row);
-    EXPECT_EQ(Row::Rotation, RowOfStepField(IDC_ROTATION_STEP).row);
-    EXPECT_EQ(Row::Size, RowOfStepField(IDC_SIZE_STEP).row);
-#ifndef NDEBUG
-    EXPECT_DEATH(RowOfStepField(IDC_LOCATION_X), "step field");
-#endif
+TEST(FieldTableTest, FindsTheRowOfEachStepFieldAndReadButtonAndNoOtherControl) {
+    EXPECT_EQ(Row::Location, FindRow(IDC_LOCATION_STEP)->row);
+    EXPECT_EQ(Row::Rotation, FindRow(IDC_ROTATION_STEP)->row);
+    EXPECT_EQ(Row::Size, FindRow(IDC_SIZE_STEP)->row);
+    EXPECT_EQ(Row::Rotation, FindRow(IDC_READ_ROTATION)->row);
+    EXPECT_EQ(nullptr, FindRow(IDC_LOCATION_X));
 }
 
 }  // namespace

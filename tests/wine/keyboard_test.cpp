@@ -20,27 +20,22 @@ struct KeyedPanel : OpenedPanel {
         hosting::PressKey(f.host.Loop(), target, key, modifiers);
     }
     int FocusId() const { return GetDlgCtrlID(GetFocus()); }
+    // What a check compares, with the loop's name, so a failure says which loop.
+    std::string InLoop(const std::string& what) const { return name + ": " + what; }
     std::string name;
 };
 
 }  // namespace
 
-WINE_TEST(TabMovesOneTabStopInEveryLoop) {
-    for (LoopKind loop : kLoops) {
-        KeyedPanel p(loop);
-        p.Press(p.Item(IDC_LOCATION_X), VK_TAB);
-        CHECK_EQ(p.name + " " + std::to_string(IDC_LOCATION_Y),
-                 p.name + " " + std::to_string(p.FocusId()));
-        hosting::PressKey(p.f.host.Loop(), GetFocus(), VK_TAB, MOD_SHIFT);
-        CHECK_EQ(p.name + " " + std::to_string(IDC_LOCATION_X),
-                 p.name + " " + std::to_string(p.FocusId()));
-    }
-}
-
-WINE_TEST(EveryKeyInAFieldIsThePanelsInEveryLoop) {
+// Tab and Shift+Tab move one tab stop; in a field every key is the panel's.
+WINE_TEST(ThePanelsKeysInEveryLoop) {
     for (LoopKind loop : kLoops) {
         KeyedPanel p(loop);
         HWND field = p.Item(IDC_LOCATION_X);
+        p.Press(field, VK_TAB);
+        CHECK_EQ(p.InLoop(std::to_string(IDC_LOCATION_Y)), p.InLoop(std::to_string(p.FocusId())));
+        hosting::PressKey(p.f.host.Loop(), GetFocus(), VK_TAB, MOD_SHIFT);
+        CHECK_EQ(p.InLoop(std::to_string(IDC_LOCATION_X)), p.InLoop(std::to_string(p.FocusId())));
         SelectAll(field);
         p.Press(field, '5');
         p.Press(field, '7');
@@ -51,10 +46,10 @@ WINE_TEST(EveryKeyInAFieldIsThePanelsInEveryLoop) {
         SendMessageA(field, EM_SETSEL, 1, 1);
         p.Press(field, 'V', MOD_CONTROL);
         p.Press(field, VK_UP);  // the spin's step, 0.1
-        CHECK_EQ(p.name + ": 77.100", p.name + ": " + p.Text(IDC_LOCATION_X));
+        CHECK_EQ(p.InLoop("77.100"), p.InLoop(p.Text(IDC_LOCATION_X)));
         CHECK_EQ(77.1f, Cube().location.x);
-        CHECK_EQ(p.name + ": 0 host keys",
-                 p.name + ": " + std::to_string(p.f.host.Keys().Fired()) + " host keys");
+        CHECK_EQ(p.InLoop("0 host keys"),
+                 p.InLoop(std::to_string(p.f.host.Keys().Fired()) + " host keys"));
         p.Press(field, VK_ESCAPE);
         CHECK(!IsWindowVisible(p.panel));
     }
