@@ -46,6 +46,8 @@ struct Settings {
     int openRounds = 200;  // every panel object outlives its window: keep this modest
     int frugalRepaints = 10000;
     int frugalClickRounds = 1000;
+    int hostMessageWarmup = 5;
+    int hostMessageRounds = 100;  // each opens a panel: keep this modest too
 };
 
 Settings QuickSettings() {
@@ -58,6 +60,8 @@ Settings QuickSettings() {
     s.openRounds = 20;
     s.frugalRepaints = 200;
     s.frugalClickRounds = 20;
+    s.hostMessageWarmup = 1;
+    s.hostMessageRounds = 10;
     return s;
 }
 
@@ -227,8 +231,9 @@ void TimeEditing(const hosting::MessageLoop& loop, HWND panel, HWND bare, const 
                 t = clock.Microseconds(
                     [&] { PostedKeystroke(loop, panelEdit, static_cast<UINT>(digit)); });
                 Require(standinChangedCount() == changed + 1 &&
-                            Text(panelEdit) == std::string(1, static_cast<char>(digit)),
-                        "posted keystroke typed and applied once");
+                            Text(panelEdit) == std::string(1, static_cast<char>(digit)) &&
+                            GetActiveWindow() == panel,
+                        "posted keystroke typed into the active panel and applied once");
                 if (timed) looped.push_back(t);
                 break;
             case 5:
@@ -315,6 +320,48 @@ void TimeOpening(const HostedModule& host, const Settings& settings,
     results.push_back(bench::Compare(
         "opening", "first left click of an activation until the panel is painted and filled",
         "the template created by a bare dialog procedure and painted", subject, baseline, 1.3));
+}
+
+// The host's own work while the user is in its main view: messages posted
+// to the view and handled by the host's default loop, with a panel of the
+// module's open but not active, against the same with no panel at all. What
+// the module keeps in the host's thread is paid on every one of them.
+void TimeHostMessages(const HostedModule& host, const Settings& settings,
+                      std::vector<bench::Comparison>& results) {
+    constexpr int kMessages = 400;
+    const Clock clock;
+    HWND view = host.host.View();
+    std::vector<double> subject, baseline;
+    for (int round = 0; round < settings.hostMessageWarmup + settings.hostMessageRounds; ++round) {
+        const bool timed = round >= settings.hostMessageWarmup;
+        for (int place = 0; place < 2; ++place) {
+            const bool withPanel = bench::SideAt(round, place, 2) == 0;
+            HWND panel = nullptr;
+            if (withPanel) {
+                const std::vector<HWND> known = host.Owned();
+                host.leftClick();
+                panel = host.NewWindow(known);
+                Require(panel != nullptr, "panel opened");
+            }
+            SetActiveWindow(view);
+            Drain();
+            Require(GetActiveWindow() == view && host.Owned().empty() == !withPanel,
+                    "the view active, a panel open on one side only");
+            for (int i = 0; i < kMessages; ++i) PostMessageA(view, WM_APP, 0, 0);
+            const double t = clock.Microseconds([&] { Drain(); });
+            if (withPanel) {
+                host.deactivate();
+                DestroyWindow(panel);
+                Drain();
+            }
+            if (timed) (withPanel ? subject : baseline).push_back(t);
+        }
+    }
+    results.push_back(bench::Compare(
+        "host messages with an inactive panel",
+        "400 messages posted to the host's main view and handled by its default loop, with a "
+        "panel open and the main view active",
+        "the same with no panel", subject, baseline, 1.1));
 }
 
 struct Frugality {
@@ -510,6 +557,13 @@ int main(int argc, char** argv) {
     char modulePath[MAX_PATH] = {};
     GetModuleFileNameA(host.module, modulePath, MAX_PATH);
 
+    std::vector<bench::Comparison> results;
+    if (argc <= 2 || std::strcmp(argv[2], "--trace") != 0) {
+        std::printf("panel_bench: host messages\n");
+        std::fflush(stdout);
+        TimeHostMessages(host, settings, results);
+    }
+
     host.leftClick();
     Drain();
     HWND panel = host.NewWindow({});
@@ -531,9 +585,10 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    std::vector<bench::Comparison> results;
     std::printf("panel_bench: keystrokes and spin steps\n");
     std::fflush(stdout);
+    // Keys reach a panel only while it is the active window, as the user's do.
+    SetActiveWindow(panel);
     TimeEditing(host.host.Loop(), panel, bare, settings, results);
     std::printf("panel_bench: repaints\n");
     std::fflush(stdout);

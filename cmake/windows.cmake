@@ -30,7 +30,7 @@ file(GLOB controls_win CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/controls/*_win.cpp)
 list(REMOVE_ITEM module_win ${controls_win})
 add_library(ortolan_win STATIC ${win_helpers})
 target_include_directories(ortolan_win PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(ortolan_win PUBLIC user32 gdi32 comctl32)
+target_link_libraries(ortolan_win PUBLIC base_core user32 gdi32 comctl32)
 add_library(ortolan_controls STATIC ${controls_win})
 target_link_libraries(ortolan_controls PUBLIC ortolan_core ortolan_win)
 

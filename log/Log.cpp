@@ -22,11 +22,11 @@ std::string LogPathFor(const std::string& installDirectory) {
     return installDirectory + kLogFileName;
 }
 
-void OpenLogForActivation(const std::string& installDirectory) {
+void OpenLogForActivation(const std::optional<std::string>& installDirectory) {
     LogFileStream& stream = LogStream();
     // Text mode, output only: the file is created or emptied, never appended
     // to, and only once per module load.
-    if (!stream.IsOpen()) stream.Open(LogPathFor(installDirectory));
+    if (!stream.IsOpen() && installDirectory) stream.Open(LogPathFor(*installDirectory));
     if (stream.IsOpen()) logSink = &stream;
     logEnabled = logSink != nullptr;
 }

@@ -3,6 +3,7 @@
 // entries are only written where a caller sets it.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "log/LogFileStream.h"
@@ -25,8 +26,10 @@ std::string LogPathFor(const std::string& installDirectory);
 
 // Opens the log for an activation: creates or empties the file unless the
 // stream is still open from an earlier activation, in which case it is used
-// as it is. Sets logSink and logEnabled accordingly.
-void OpenLogForActivation(const std::string& installDirectory);
+// as it is. Sets logSink and logEnabled accordingly. Without an installation
+// directory there is no log: a bare file name would land in whatever folder
+// is current.
+void OpenLogForActivation(const std::optional<std::string>& installDirectory);
 
 const char* SeverityName(Severity severity);
 

@@ -6,9 +6,11 @@
 #include "base/DecimalText.h"
 
 bool LogFileStream::Open(const std::string& path) {
-    // "w" is exactly the mode the runtime's file stream used for out|trunc:
-    // no 'b', so text mode.
-    if (!file) file = std::fopen(path.c_str(), "w");
+    // Created or emptied, for writing, in text mode. The 't' says so
+    // outright: without it the Windows runtime takes its global default
+    // mode, which is the host's to set (_fmode is one per process with the
+    // shared runtime) and may be binary. Other runtimes ignore the 't'.
+    if (!file) file = std::fopen(path.c_str(), "wt");
     return IsOpen();
 }
 

@@ -6,10 +6,11 @@
 // runtime's iostream and locale machinery into it: over 800 KB, more than the
 // whole module weighs without it, resources included. This stream keeps what
 // the log relies on and nothing else:
-//   - the file opens as fopen(path, "w") opens it, which is how the runtime's
-//     file stream opened it: created or emptied, text mode (a line feed
-//     reaches the file as CR LF on Windows), readable and writable for
-//     everyone as far as the process's file creation mask allows;
+//   - the file opens as the runtime's file stream opened it for out|trunc:
+//     created or emptied, in text mode whatever the runtime's default mode
+//     (a line feed reaches the file as CR LF on Windows), readable and
+//     writable for everyone as far as the process's file creation mask
+//     allows;
 //   - integers are decimal until SetHex(), hexadecimal from then on for the
 //     rest of the object's life, as a stream's basefield stays set; negative
 //     values in hexadecimal are written as the unsigned value of their own

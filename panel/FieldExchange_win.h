@@ -41,6 +41,9 @@ public:
     // apply and no range change.
     bool WritingFields() const { return writing; }
 
+    // Whether the prompt for a field without a number is open now.
+    bool Prompting() const { return prompting; }
+
     // Within its scope, the change notifications of the panel's writes to
     // its own controls count as the exchange's own.
     class OwnWrites {

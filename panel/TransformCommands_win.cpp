@@ -37,6 +37,10 @@ void TransformPanel::ReadRow(Row row) {
 }
 
 void TransformPanel::ApplyRow(Row row) {
+    // A field changed while the prompt about a refused one is open (its
+    // modal loop dispatches what was queued) holds values from before the
+    // refused text: nothing is sent until the user has answered.
+    if (exchange.Prompting()) return;
     switch (row) {
     case Row::Location: ApplyLocation(); break;
     case Row::Rotation: ApplyRotation(); break;

@@ -3,6 +3,7 @@
 #include "api/tsxapi.h"
 #include "app/Module_win.h"
 #include "app/PanelApp_win.h"
+#include "base/ModuleEntry.h"
 #include "panel/ObjectRules.h"
 #include "panel/PanelGeometry.h"
 #include "res/box_marks.h"
@@ -27,6 +28,16 @@ void Line(HDC dc, COLORREF colour, std::initializer_list<POINT> points) {
     for (++it; it != points.end(); ++it) LineTo(dc, it->x, it->y);
 }
 
+// The template's up-down controls are of a common control class, which a
+// module asks for before it makes one: Windows registers those classes on
+// request (Wine registers them all at load, and hides a missing request).
+void InitUpDownClass() {
+    static bool done = false;
+    if (done) return;
+    const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_UPDOWN_CLASS};
+    done = InitCommonControlsEx(&classes) != FALSE;
+}
+
 }  // namespace
 
 TransformPanel::TransformPanel(PanelNotifier*) {}
@@ -36,6 +47,7 @@ TransformPanel::~TransformPanel() {
 }
 
 bool TransformPanel::OpenPanel() {
+    InitUpDownClass();
     mainView.Attach(tsxGetMainViewHwnd());
     HWND created = CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_TRANSFORM_PANEL),
                                       mainView.Get(), DialogProc, reinterpret_cast<LPARAM>(this));
@@ -84,6 +96,10 @@ void TransformPanel::CentreOverMainView() {
 }
 
 INT_PTR CALLBACK TransformPanel::DialogProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    return GuardedEntry([&] { return Dispatch(window, message, wp, lp); }, [] { return FALSE; });
+}
+
+INT_PTR TransformPanel::Dispatch(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     TransformPanel* self;
     if (message == WM_INITDIALOG) {
         self = reinterpret_cast<TransformPanel*>(lp);
@@ -95,7 +111,7 @@ INT_PTR CALLBACK TransformPanel::DialogProc(HWND window, UINT message, WPARAM wp
     if (!self) return FALSE;
     const INT_PTR result = self->OnMessage(message, wp, lp);
     if (message == WM_NCDESTROY) {
-        ModelessKeyboard::Remove(window);
+        ModelessKeyboard::Deactivate(window);
         SetWindowLongPtrA(window, DWLP_USER, 0);
         self->hwnd = nullptr;
         // The spins keep no subclass that would tell them their windows
@@ -119,6 +135,14 @@ INT_PTR TransformPanel::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, HTCAPTION);
         return TRUE;
     case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return TRUE;
+    case WM_ACTIVATE:
+        // The panel has the keyboard only while it is the active window; the
+        // dialog manager still saves and restores the focus.
+        if (LOWORD(wp) == WA_INACTIVE)
+            ModelessKeyboard::Deactivate(hwnd);
+        else
+            ModelessKeyboard::Activate(hwnd);
+        return FALSE;
     }
     return FALSE;
 }
@@ -151,8 +175,6 @@ bool TransformPanel::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 INT_PTR TransformPanel::OnInitDialog() {
-    // The host's loop gives the panel no keyboard of its own.
-    ModelessKeyboard::Add(hwnd);
     AttachControls();
     exchange.Bind(hwnd);
     exchange.ToFields();

@@ -60,6 +60,7 @@ public:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+    static INT_PTR Dispatch(HWND window, UINT message, WPARAM wp, LPARAM lp);
     INT_PTR OnMessage(UINT message, WPARAM wp, LPARAM lp);
     INT_PTR OnInitDialog();
     // The owner-drawn controls with their dialog items: the one list that

@@ -9,9 +9,13 @@ void Lifecycle::OnLeftClick() {
         return;
     }
     OpenLogForActivation(host.InstallDirectory());
-    notifier = std::make_unique<PanelNotifier>();
-    panel = &host.CreatePanel(*notifier);
-    notifier->AddListener(*panel);
+    // Taken on only once it is whole: a click that fails half-way must not
+    // leave an active module without a panel for the next click to show.
+    auto fresh = std::make_unique<PanelNotifier>();
+    PanelListener& created = host.CreatePanel(*fresh);
+    fresh->AddListener(created);
+    notifier = std::move(fresh);
+    panel = &created;
     panel->OpenPanel();  // a panel without a window stays registered
     notifier->Activate();
     panel->OnHostEvent(notifier.get(), kHostLeftClick);

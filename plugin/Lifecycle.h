@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "panel/Notifier.h"
@@ -11,8 +12,9 @@
 
 class ModuleHost {
 public:
-    // The host's installation directory text (tsxGetTSDir with 0).
-    virtual std::string InstallDirectory() = 0;
+    // The host's installation directory text (tsxGetTSDir with 0); none
+    // when the host answers a null text.
+    virtual std::optional<std::string> InstallDirectory() = 0;
     // A new panel registered with nothing yet and without a window. The
     // lifecycle never deletes it.
     virtual PanelListener& CreatePanel(PanelNotifier& notifier) = 0;
@@ -29,6 +31,8 @@ public:
 
     // The first click of an activation opens the log, creates the notifier
     // and the panel and opens the panel; later clicks bring the panel back.
+    // An activation whose notifier or panel cannot be made (an exception)
+    // leaves the module inactive, as it was.
     void OnLeftClick();
     void OnRightClick();
     void OnDeactivate();

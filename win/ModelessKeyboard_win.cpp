@@ -1,15 +1,11 @@
 #include "win/ModelessKeyboard_win.h"
 
-#include <algorithm>
-#include <vector>
+#include "base/ModuleEntry.h"
 
 namespace {
 
 HHOOK hook = nullptr;
-std::vector<HWND>& Dialogs() {
-    static std::vector<HWND> dialogs;
-    return dialogs;
-}
+HWND activeDialog = nullptr;  // the dialog the hook is there for
 
 bool IsDialogKey(const MSG& msg) {
     switch (msg.message) {
@@ -51,9 +47,8 @@ bool IsEditControl(HWND window) {
 // True when the key was the dialog's and has been handled.
 bool HandleKey(MSG& msg) {
     if (!msg.hwnd) return false;
-    const std::vector<HWND>& dialogs = Dialogs();
     HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-    if (std::find(dialogs.begin(), dialogs.end(), root) == dialogs.end()) return false;
+    if (root != activeDialog) return false;
     bool dialogKey = IsDialogKey(msg);
     if (!dialogKey) {
         // Elsewhere than in an edit field, the host's.
@@ -73,36 +68,36 @@ bool HandleKey(MSG& msg) {
 
 LRESULT CALLBACK GetMessageHook(int code, WPARAM removal, LPARAM lp) {
     // PM_NOREMOVE: the message stays in the queue and is seen again when it
-    // is taken.
-    if (code == HC_ACTION && removal == PM_REMOVE) {
+    // is taken. Inside the module's own work, the loop taking it is not the
+    // host's main loop (see the header).
+    if (code == HC_ACTION && removal == PM_REMOVE && !InsideModule()) {
         MSG& msg = *reinterpret_cast<MSG*>(lp);
-        if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && HandleKey(msg)) {
+        if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST &&
+            GuardedEntry([&] { return HandleKey(msg); }, [] { return false; })) {
             msg.message = WM_NULL;
             msg.wParam = 0;
             msg.lParam = 0;
         }
     }
-    return CallNextHookEx(hook, code, removal, lp);
+    // The hook handle is ignored here: the hook may already be gone, as when
+    // Escape hid the panel.
+    return CallNextHookEx(nullptr, code, removal, lp);
 }
 
 }  // namespace
 
-void ModelessKeyboard::Add(HWND dialog) {
-    std::vector<HWND>& dialogs = Dialogs();
-    if (std::find(dialogs.begin(), dialogs.end(), dialog) == dialogs.end())
-        dialogs.push_back(dialog);
+void ModelessKeyboard::Activate(HWND dialog) {
+    activeDialog = dialog;
     if (!hook)
         hook = SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
 }
 
-void ModelessKeyboard::Remove(HWND dialog) {
-    std::vector<HWND>& dialogs = Dialogs();
-    dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), dialog), dialogs.end());
-    if (dialogs.empty()) Shutdown();
+void ModelessKeyboard::Deactivate(HWND dialog) {
+    if (dialog == activeDialog) Shutdown();
 }
 
 void ModelessKeyboard::Shutdown() {
     if (hook) UnhookWindowsHookEx(hook);
     hook = nullptr;
-    Dialogs().clear();
+    activeDialog = nullptr;
 }

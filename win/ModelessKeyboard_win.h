@@ -17,18 +17,29 @@
 // is taken while a menu is open or the window is being moved: the menu loop
 // and the move loop read their own keys. The mouse, painting and every other
 // message pass untouched.
+//
+// What it costs the host: the hook is there only while a registered dialog
+// is the active window, where the user's keys go. While the user works
+// elsewhere, the host's messages pass through no code of the module. And
+// while the module itself is at work (inside any of its entries: an apply
+// that calls the host, a command, a message box), every message passes
+// untouched too: a loop retrieving messages then is one that the host, or
+// the system, runs inside that work (an abort check that looks for Escape, a
+// progress loop, a dialog), and the keys it reads are its own.
 #pragma once
 
 #include <windows.h>
 
 class ModelessKeyboard {
 public:
-    // The first registered dialog installs the hook in the calling thread.
-    static void Add(HWND dialog);
-    // The last one to go removes it.
-    static void Remove(HWND dialog);
-    // Removes the hook whatever is still registered. Code of an unloaded
-    // module left in the thread's message path would crash the host, so the
-    // module calls this before it is unloaded.
+    // The dialog became the active window (WM_ACTIVATE, WA_ACTIVE or
+    // WA_CLICKACTIVE): its keys are taken from here on.
+    static void Activate(HWND dialog);
+    // The dialog is no longer active (WA_INACTIVE), or is going
+    // (WM_NCDESTROY): the hook goes, unless another dialog is active now.
+    static void Deactivate(HWND dialog);
+    // Removes the hook whatever is active. Code of an unloaded module left
+    // in the thread's message path would crash the host, so the module
+    // calls this before it is unloaded.
     static void Shutdown();
 };

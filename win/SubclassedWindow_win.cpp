@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "base/ModuleEntry.h"
+
 bool SubclassedWindow::Subclass(HWND window) {
     if (!window || hwnd) return false;
     if (!SetWindowSubclass(window, Proc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
@@ -23,8 +25,12 @@ LRESULT SubclassedWindow::Default(UINT message, WPARAM wp, LPARAM lp) {
 LRESULT CALLBACK SubclassedWindow::Proc(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR,
                                         DWORD_PTR ref) {
     auto* self = reinterpret_cast<SubclassedWindow*>(ref);
-    if (message != WM_NCDESTROY) return self->OnMessage(message, wp, lp);
-    self->OnWindowDestroyed();
-    self->Detach();  // the handle is still valid here
-    return DefSubclassProc(window, message, wp, lp);
+    return GuardedEntry(
+        [&] {
+            if (message != WM_NCDESTROY) return self->OnMessage(message, wp, lp);
+            self->OnWindowDestroyed();
+            self->Detach();  // the handle is still valid here
+            return DefSubclassProc(window, message, wp, lp);
+        },
+        [&] { return DefSubclassProc(window, message, wp, lp); });
 }

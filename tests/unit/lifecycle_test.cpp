@@ -40,7 +40,7 @@ private:
 
 class RecordingHost : public ModuleHost {
 public:
-    std::string InstallDirectory() override {
+    std::optional<std::string> InstallDirectory() override {
         events->push_back("InstallDirectory");
         return directory;
     }

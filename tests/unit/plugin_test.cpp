@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <new>
 
 #include "app/Profile.h"
+#include "base/ModuleEntry.h"
 #include "panel/Notifier.h"
 #include "panel/PanelGeometry.h"
 #include "panel/PanelListener.h"
 #include "plugin/ExtensionRecord.h"
-#include "plugin/ModuleState.h"
 #include "res/box_marks.h"
 #include "tests/support/template_layout.h"
 
@@ -70,6 +71,7 @@ TEST(ProfileTest, ApplicationNameIsTheModuleFileWithoutExtension) {
 TEST(ModuleStateTest, GuardsNestAndRestoreTheCallersState) {
     ModuleState outer, inner;
     EXPECT_EQ(nullptr, CurrentModuleState());
+    EXPECT_FALSE(InsideModule());
     {
         ModuleStateGuard a(outer);
         EXPECT_EQ(&outer, CurrentModuleState());
@@ -78,7 +80,24 @@ TEST(ModuleStateTest, GuardsNestAndRestoreTheCallersState) {
             EXPECT_EQ(&inner, CurrentModuleState());
         }
         EXPECT_EQ(&outer, CurrentModuleState());
+        EXPECT_TRUE(InsideModule());
     }
+    EXPECT_EQ(nullptr, CurrentModuleState());
+    EXPECT_FALSE(InsideModule());
+}
+
+TEST(ModuleStateTest, AnEntryStopsWhatItsWorkThrowsAndEndsUnhandled) {
+    const auto unhandled = [] { return -1; };
+    EXPECT_EQ(7, GuardedEntry(
+                     [] {
+                         EXPECT_TRUE(InsideModule());
+                         EXPECT_EQ(&TheModuleState(), CurrentModuleState());
+                         return 7;
+                     },
+                     unhandled));
+    EXPECT_EQ(-1, GuardedEntry([]() -> int { throw std::bad_alloc(); }, unhandled));
+    EXPECT_EQ(-1, GuardedEntry([]() -> int { throw 3; }, unhandled));
+    EXPECT_FALSE(InsideModule());
     EXPECT_EQ(nullptr, CurrentModuleState());
 }
 
