@@ -45,7 +45,6 @@ auto GuardedEntry(Work&& work, Unhandled&& unhandled) noexcept -> decltype(work(
     ModuleStateGuard guard(TheModuleState());
     try {
         return work();
-    } catch (...) {
-    }
+    } catch (...) {}
     return unhandled();
 }

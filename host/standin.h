@@ -45,7 +45,8 @@ struct StandinObject {
 
 // Restores the default scene (several objects, the first one selected),
 // empties the journal, forgets the main view and sets the installation
-// directory to the folder of tsxapi.dll with a trailing backslash.
+// directory to the folder of tsxapi.dll with a trailing backslash; the refresh
+// does nothing more than its work.
 STANDIN_API void __cdecl standinReset(void);
 
 STANDIN_API int __cdecl standinObjectCount(void);
@@ -66,7 +67,7 @@ STANDIN_API void __cdecl standinSetPointAxes(const Vector3* position, const Vect
 // The window tsxGetMainViewHwnd returns; tsxSceneRefresh invalidates it.
 STANDIN_API void __cdecl standinSetMainView(HWND view);
 
-// The text tsxGetTSDir returns.
+// The text tsxGetTSDir returns; null makes it return a null text.
 STANDIN_API void __cdecl standinSetTSDir(const char* dir);
 
 // Host memory: blocks handed out by tsxMalloc/tsxCalloc and not yet freed.
@@ -79,6 +80,17 @@ STANDIN_API int __cdecl standinJournalCount(void);
 // Copies line index (NUL-terminated, truncated to size) and returns its full length, or -1.
 STANDIN_API int __cdecl standinJournalLine(int index, char* buffer, int size);
 STANDIN_API void __cdecl standinJournalClear(void);
+
+// What tsxSceneRefresh does after its work, as a host whose redraw takes a
+// while does with the messages queued meanwhile: nothing (the default); an
+// abort check that takes every key message and looks for Escape among them
+// (standinRefreshEscapes counts those it found); or a pump that translates
+// and dispatches every message, to keep its windows alive.
+#define STANDIN_REFRESH_NOTHING 0
+#define STANDIN_REFRESH_ABORT_CHECK 1
+#define STANDIN_REFRESH_PUMP 2
+STANDIN_API void __cdecl standinSetRefreshLoop(int loop);
+STANDIN_API int __cdecl standinRefreshEscapes(void);
 
 // Called after every journal line (the workbench shows the last call).
 typedef void(__cdecl* StandinListener)(const char* line, void* context);

@@ -31,6 +31,10 @@ public:
     // Destroys the main view with the module's windows (handling what that
     // leaves in the queue) and unloads the module, as a host that closes.
     void Close();
+    // Unloads the module and leaves the main view standing, as a host that
+    // frees its extensions before it closes its view (at exit, or from a
+    // manager of its extensions).
+    void UnloadModule() { module.Unload(); }
 
     const ModuleLink& Module() const { return module; }
     HWND View() const { return hwnd; }

@@ -15,14 +15,16 @@ void StandinHost::Reset(const std::string& defaultDir) {
     mainView = nullptr;
     SetTSDir(defaultDir.c_str());
     refreshes = 0;
+    refreshLoop = 0;
+    refreshEscapes = 0;
     changes = 0;
     changedFlag = 0;
     selectUps = 0;
 }
 
 void StandinHost::SetTSDir(const char* dir) {
-    const char* text = dir ? dir : "";
-    tsDir.assign(text, text + std::strlen(text) + 1);
+    tsDir.clear();
+    if (dir) tsDir.assign(dir, dir + std::strlen(dir) + 1);
 }
 
 std::string StandinHost::Handle(const void* object) const {
@@ -251,8 +253,9 @@ void* StandinHost::GetMainView() {
 
 char* StandinHost::GetTSDir(int which) {
     // Every code gives the installation directory.
-    Log(CallLine("tsxGetTSDir").Arg(FormatInt(which)).Result(FormatText(tsDir.data())));
-    return tsDir.data();
+    char* dir = tsDir.empty() ? nullptr : tsDir.data();
+    Log(CallLine("tsxGetTSDir").Arg(FormatInt(which)).Result(FormatText(dir)));
+    return dir;
 }
 
 }  // namespace standin

@@ -70,7 +70,14 @@ public:
     HostMemory& Memory() { return memory; }
     void SetMainView(void* view) { mainView = view; }
     void* MainView() const { return mainView; }
+    // A null `dir` makes tsxGetTSDir answer a null text, as a host that
+    // knows no installation folder.
     void SetTSDir(const char* dir);
+    // What tsxSceneRefresh does after its work (standinSetRefreshLoop).
+    void SetRefreshLoop(int loop) { refreshLoop = loop; }
+    int RefreshLoop() const { return refreshLoop; }
+    void CountRefreshEscape() { ++refreshEscapes; }
+    int RefreshEscapes() const { return refreshEscapes; }
     int RefreshCount() const { return refreshes; }
     int ChangedCount() const { return changes; }
     int ChangedFlag() const { return changedFlag; }
@@ -88,8 +95,10 @@ private:
     Journal journal;
     HostMemory memory;
     void* mainView = nullptr;
-    std::vector<char> tsDir{'\0'};  // tsxGetTSDir hands out a char*
+    std::vector<char> tsDir{'\0'};  // tsxGetTSDir hands out a char*; empty: null
     int refreshes = 0;
+    int refreshLoop = 0;
+    int refreshEscapes = 0;
     int changes = 0;
     int changedFlag = 0;
     int selectUps = 0;

@@ -93,6 +93,10 @@ void __cdecl standinSetMainView(HWND view) { TheHost().SetMainView(view); }
 
 void __cdecl standinSetTSDir(const char* dir) { TheHost().SetTSDir(dir); }
 
+void __cdecl standinSetRefreshLoop(int loop) { TheHost().SetRefreshLoop(loop); }
+
+int __cdecl standinRefreshEscapes(void) { return TheHost().RefreshEscapes(); }
+
 int __cdecl standinBlocksOutstanding(void) { return TheHost().Memory().Outstanding(); }
 
 void __cdecl standinSetAllocFails(int fails) { TheHost().Memory().SetFailing(fails != 0); }

@@ -2,6 +2,7 @@
 // portable StandinHost, which does the work and journals the call.
 #include "api/tsxapi.h"
 
+#include "host/standin.h"
 #include "host/tsxapi/dll_win.h"
 
 using standin::TheHost;
@@ -78,11 +79,40 @@ void __cdecl tsxCurrobjToggleAxes(void) { TheHost().CurrobjToggleAxes(); }
 void __cdecl tsxSelectUp(void) { TheHost().SelectUp(); }
 void __cdecl tsxCurrobjCopy(void) { TheHost().CurrobjCopy(); }
 
+namespace {
+
+// What a host whose redraw takes a while does inside it with the messages
+// queued meanwhile (standinSetRefreshLoop).
+void RunRefreshLoop(int loop) {
+    MSG msg;
+    switch (loop) {
+    case STANDIN_REFRESH_ABORT_CHECK:
+        // Takes the keys and looks for Escape among them; the others are lost.
+        while (PeekMessageA(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE))
+            if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
+                TheHost().CountRefreshEscape();
+        break;
+    case STANDIN_REFRESH_PUMP:
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                break;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        break;
+    }
+}
+
+}  // namespace
+
 void __cdecl tsxSceneRefresh(void) {
     TheHost().SceneRefresh();
     // The views repaint from the scene on their next WM_PAINT.
     HWND view = static_cast<HWND>(TheHost().MainView());
     if (view && IsWindow(view)) InvalidateRect(view, nullptr, TRUE);
+    RunRefreshLoop(TheHost().RefreshLoop());
 }
 
 void __cdecl tsxSceneSetChanged(int changed) { TheHost().SceneSetChanged(changed); }

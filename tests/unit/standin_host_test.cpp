@@ -295,10 +295,10 @@ TEST_F(StandinHostTest, MainViewAndDirectory) {
     host.SetTSDir("Z:\\tmp\\");
     EXPECT_STREQ("Z:\\tmp\\", host.GetTSDir(0));
     host.SetTSDir(nullptr);
-    EXPECT_STREQ("", host.GetTSDir(0));
+    EXPECT_EQ(nullptr, host.GetTSDir(0));
     EXPECT_EQ((Lines{"tsxGetMainViewHwnd() -> null", "tsxGetMainViewHwnd() -> window",
                      "tsxGetTSDir(0) -> \"C:\\ortolan\\\"", "tsxGetTSDir(0) -> \"Z:\\tmp\\\"",
-                     "tsxGetTSDir(0) -> \"\""}),
+                     "tsxGetTSDir(0) -> null"}),
               Take());
 }
 

@@ -8,6 +8,7 @@ namespace {
 std::set<void*> live;
 size_t created = 0;
 std::set<void*> liveMenus;
+std::set<void*> liveHooks;
 
 template <class Function>
 bool Patch(HMODULE module, const char* dll, const char* name, Function replacement,
@@ -68,6 +69,8 @@ decltype(&DeleteDC) realDeleteDC;
 decltype(&CreatePopupMenu) realCreatePopupMenu;
 decltype(&CreateMenu) realCreateMenu;
 decltype(&DestroyMenu) realDestroyMenu;
+decltype(&SetWindowsHookExA) realSetWindowsHookExA;
+decltype(&UnhookWindowsHookEx) realUnhookWindowsHookEx;
 
 HPEN WINAPI HookCreatePen(int style, int width, COLORREF colour) {
     return Track(realCreatePen(style, width, colour));
@@ -124,6 +127,16 @@ BOOL WINAPI HookDestroyMenu(HMENU menu) {
     return realDestroyMenu(menu);
 }
 
+HHOOK WINAPI HookSetWindowsHookExA(int type, HOOKPROC proc, HINSTANCE instance, DWORD thread) {
+    HHOOK hook = realSetWindowsHookExA(type, proc, instance, thread);
+    if (hook) liveHooks.insert(hook);
+    return hook;
+}
+BOOL WINAPI HookUnhookWindowsHookEx(HHOOK hook) {
+    liveHooks.erase(hook);
+    return realUnhookWindowsHookEx(hook);
+}
+
 }  // namespace
 
 bool Watch(HMODULE module) {
@@ -150,6 +163,10 @@ bool Watch(HMODULE module) {
         Patch(module, "user32.dll", "CreatePopupMenu", &HookCreatePopupMenu, realCreatePopupMenu);
     any |= Patch(module, "user32.dll", "CreateMenu", &HookCreateMenu, realCreateMenu);
     Patch(module, "user32.dll", "DestroyMenu", &HookDestroyMenu, realDestroyMenu);
+    any |= Patch(module, "user32.dll", "SetWindowsHookExA", &HookSetWindowsHookExA,
+                 realSetWindowsHookExA);
+    Patch(module, "user32.dll", "UnhookWindowsHookEx", &HookUnhookWindowsHookEx,
+          realUnhookWindowsHookEx);
     return any;
 }
 
@@ -157,11 +174,13 @@ size_t Live() { return live.size(); }
 const std::set<void*>& LiveHandles() { return live; }
 size_t Created() { return created; }
 size_t LiveMenus() { return liveMenus.size(); }
+size_t LiveHooks() { return liveHooks.size(); }
 
 void Reset() {
     live.clear();
     created = 0;
     liveMenus.clear();
+    liveHooks.clear();
 }
 
 }  // namespace gdi_watch

@@ -3,9 +3,9 @@
 // import address table: every GDI object or device context that the module
 // creates, loads or borrows through an import is recorded until the module
 // deletes or releases it, and so is every menu it creates until it destroys
-// it. Objects that system code makes for its own use while serving
-// the module (inside DrawFrameControl, say) are that code's business and are
-// not seen.
+// it, and every window hook it sets until it removes it. Objects that system
+// code makes for its own use while serving the module (inside
+// DrawFrameControl, say) are that code's business and are not seen.
 #pragma once
 
 #include <windows.h>
@@ -26,6 +26,8 @@ const std::set<void*>& LiveHandles();
 size_t Created();
 // Menus (a USER object) created and not yet destroyed, counted apart.
 size_t LiveMenus();
+// Window hooks set and not yet removed, counted apart too.
+size_t LiveHooks();
 // Forgets every handle seen so far.
 void Reset();
 

@@ -1,8 +1,11 @@
 // The module's entry points driven as the host drives them, against the
 // stand-in host: the description record, activation, deactivation and the
 // log file.
+#include <fcntl.h>
+
 #include <algorithm>
 #include <clocale>
+#include <cstdlib>
 #include <cstring>
 
 #include "harness.h"
@@ -177,7 +180,11 @@ WINE_TEST(TheLogStaysOpenUntilTheModuleIsUnloaded) {
 // builds it is linked into this program and driven here.
 WINE_TEST(LogEntriesReachTheFileAsTextLinesAtOnce) {
     const std::string folder = FreshFolder("log-lines");
+    // The host may have made binary the shared runtime's default file mode.
+    const int mode = _fmode;
+    _fmode = _O_BINARY;
     OpenLogForActivation(folder);
+    _fmode = mode;
     REQUIRE(logEnabled);
     logLevel = 1;
     WriteEntry(Severity::Warning, "abc");
@@ -207,6 +214,21 @@ WINE_TEST(LogPathIsTheDirectoryTextWithTheNameAppended) {
     Pump();
     CHECK(FileExists(prefix + "rodadav.log"));
     CHECK(!FileExists(f.installFolder + "rodadav.log"));
+}
+
+WINE_TEST(WithoutAnInstallationFolderThereIsNoLog) {
+    ModuleFixture f;
+    char before[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, before);
+    const std::string current = FreshFolder("current");
+    SetCurrentDirectoryA(current.c_str());
+    standinSetTSDir(nullptr);
+    f.leftClick();
+    Pump();
+    SetCurrentDirectoryA(before);
+    CHECK(IsWindowVisible(f.Panel()));
+    CHECK(!FileExists(current + "rodadav.log"));
+    CHECK_EQ(std::vector<std::string>{"tsxGetTSDir(0) -> null"}, JournalCalls("tsxGetTSDir"));
 }
 
 WINE_TEST(AnUnwritableLogFolderDoesNotStopTheActivation) {

@@ -155,6 +155,19 @@ WINE_TEST(AFieldWithoutANumberPromptsAndSelectsIt) {
     CHECK_EQ(Apply("tsxGNodeSetLocation(#1, {7, 0, 0})"), Journal());
 }
 
+// A field changed while the prompt is up (its loop dispatches what was
+// queued) sends nothing: its row's other values may be the refused ones.
+WINE_TEST(NothingIsAppliedWhileThePromptIsUp) {
+    OpenedPanel p;
+    SelectAll(p.Item(IDC_SIZE_Y));
+    PostMessageA(p.Item(IDC_SIZE_Y), WM_CHAR, '3', 1);
+    SetWindowTextA(p.Item(IDC_LOCATION_Z), "-");
+    CHECK_EQ(1u, TakeDismissedBoxes().size());
+    CHECK_EQ(std::string("3"), p.Text(IDC_SIZE_Y));  // typed while the prompt was up
+    CHECK(JournalCalls("tsxGNodeSetSize").empty());
+    CHECK_EQ(1u, JournalCalls("tsxSceneSetChanged").size());  // the refused row's own apply
+}
+
 WINE_TEST(NumbersThatDoNotFitAFloatAreRefusedLikeText) {
     OpenedPanel p;
     for (const char* text : {"inf", "nan", "1e39", "-1e40", "0x10", "3 4", "1e"}) {
