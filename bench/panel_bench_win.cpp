@@ -168,9 +168,8 @@ double roundTripMicroseconds = NAN;
 // character their translation posts and what those send. The repaints they
 // leave (the host's views after a refresh among them) are the next Drain's.
 void PostedKeystroke(const hosting::MessageLoop& loop, HWND edit, UINT key) {
-    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
-    PostMessageA(edit, WM_KEYDOWN, key, scan | 1);
-    PostMessageA(edit, WM_KEYUP, key, scan | 0xC0000001);
+    hosting::PostKey(edit, WM_KEYDOWN, key);
+    hosting::PostKey(edit, WM_KEYUP, key);
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE))
         loop.Handle(msg);

@@ -119,6 +119,11 @@ void MessageLoop::Drain() const {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) Handle(msg);
 }
 
+void PostKey(HWND target, UINT message, UINT key) {
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(target, message, key, scan | (message == WM_KEYUP ? 0xC0000001 : 1));
+}
+
 void PressKey(const MessageLoop& loop, HWND target, UINT key, UINT modifiers) {
     BYTE before[256];
     GetKeyboardState(before);
@@ -127,10 +132,9 @@ void PressKey(const MessageLoop& loop, HWND target, UINT key, UINT modifiers) {
     held[VK_CONTROL] = held[VK_LCONTROL] = (modifiers & MOD_CONTROL) ? 0x80 : 0;
     held[VK_SHIFT] = held[VK_LSHIFT] = (modifiers & MOD_SHIFT) ? 0x80 : 0;
     SetKeyboardState(held);
-    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
-    PostMessageA(target, WM_KEYDOWN, key, scan | 1);
+    PostKey(target, WM_KEYDOWN, key);
     loop.Drain();
-    PostMessageA(target, WM_KEYUP, key, scan | 0xC0000001);
+    PostKey(target, WM_KEYUP, key);
     loop.Drain();
     SetKeyboardState(before);
 }

@@ -62,6 +62,11 @@ private:
     HACCEL keys;
 };
 
+// A key's WM_KEYDOWN or WM_KEYUP for `target` put into the thread's queue as
+// the system puts it there: posted, with the key's scan code, a repeat count
+// of one and, for WM_KEYUP, the previous-state and transition bits.
+void PostKey(HWND target, UINT message, UINT key);
+
 // A key pressed and released on `target`, as the system queues it: posted
 // WM_KEYDOWN and WM_KEYUP with the key's scan code, while the thread's key
 // state shows the `modifiers` held (MOD_CONTROL, MOD_SHIFT). The loop

@@ -1,11 +1,11 @@
-// Live GDI objects and menus of one module, seen through its own imports.
+// Live GDI objects, menus and hooks of one module, seen through its imports.
 // Wine's GetGuiResources always answers 0, so the watch patches the module's
 // import address table: every GDI object or device context that the module
 // creates, loads or borrows through an import is recorded until the module
 // deletes or releases it, and so is every menu it creates until it destroys
-// it, and every window hook it sets until it removes it. Objects that system
-// code makes for its own use while serving the module (inside
-// DrawFrameControl, say) are that code's business and are not seen.
+// it. Objects that system code makes for its own use while serving
+// the module (inside DrawFrameControl, say) are that code's business and are
+// not seen.
 #pragma once
 
 #include <windows.h>
