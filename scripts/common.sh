@@ -8,6 +8,19 @@ runs_32bit() {
     /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 
+# Whether the kernel runs 32-bit x86 programs at all, asked before any Wine is
+# installed: a 96-byte static i386 ELF whose only work is exit(42).
+kernel_runs_32bit() {
+    local probe
+    probe=$(mktemp) || return 1
+    printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08\x60\x00\x00\x00\x60\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00\xb8\x01\x00\x00\x00\xbb\x2a\x00\x00\x00\xcd\x80' >"$probe"
+    chmod +x "$probe"
+    local status=0
+    "$probe" 2>/dev/null || status=$?
+    rm -f "$probe"
+    [ "$status" -eq 42 ]
+}
+
 # Configures and builds a Windows flavour in build/<flavour>: win32, the
 # shipped module, or win64. The arguments after the flavour go to the build
 # (--target NAME).
