@@ -1,0 +1,82 @@
+#include "x_input.h"
+
+#include "harness.h"
+
+namespace xinput {
+namespace {
+
+// Wine starts a Unix program without a process handle to wait on, so it
+// runs under a shell that writes its exit status into a file when done, and
+// the file is waited for.
+std::string StatusFile() {
+    static int count = 0;
+    return "/tmp/ortolan-xdotool-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(++count);
+}
+
+std::string WindowsPath(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+}  // namespace
+
+bool Xdotool(const std::string& arguments) {
+    const std::string status = StatusFile();
+    std::string command =
+        "/bin/sh -c \"/usr/bin/xdotool " + arguments + " >/dev/null 2>&1; echo $? >" + status + "\"";
+    // Its standard handles are NUL: a Unix program given this program's own
+    // leaves them unusable under Wine when it ends.
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             &inherit, OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
+    PROCESS_INFORMATION process{};
+    const BOOL started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
+    if (!started) return false;
+    if (process.hThread) CloseHandle(process.hThread);
+    if (process.hProcess) CloseHandle(process.hProcess);
+
+    const std::string file = WindowsPath(status);
+    std::string code;
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 10000;) {
+        code = harness::ReadFile(file);
+        if (code.find('\n') != std::string::npos) break;
+        Sleep(5);
+    }
+    DeleteFileA(file.c_str());
+    harness::Pump(30);  // Wine reads the events it caused
+    return code == "0\n";
+}
+
+bool MoveTo(POINT screen) {
+    return Xdotool("mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y));
+}
+
+bool MoveBy(int dx, int dy) {
+    // "--" so that a negative offset is not read as an option.
+    return Xdotool("mousemove_relative -- " + std::to_string(dx) + " " + std::to_string(dy));
+}
+
+bool Press(int button) { return Xdotool("mousedown " + std::to_string(button)); }
+bool Release(int button) { return Xdotool("mouseup " + std::to_string(button)); }
+bool Click(int button) { return Xdotool("click " + std::to_string(button)); }
+
+bool KeyDown(const char* key) { return Xdotool(std::string("keydown ") + key); }
+bool KeyUp(const char* key) { return Xdotool(std::string("keyup ") + key); }
+bool Tap(const char* key) { return Xdotool(std::string("key ") + key); }
+
+POINT CentreOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+}  // namespace xinput
