@@ -84,13 +84,22 @@ STANDIN_API void __cdecl standinJournalClear(void);
 // What tsxSceneRefresh does after its work, as a host whose redraw takes a
 // while does with the messages queued meanwhile: nothing (the default); an
 // abort check that takes every key message and looks for Escape among them
-// (standinRefreshEscapes counts those it found); or a pump that translates
-// and dispatches every message, to keep its windows alive.
+// (standinRefreshEscapes counts those it found); a pump that translates and
+// dispatches every message, to keep its windows alive; or an end of the call
+// with the host's own exception (STANDIN_HOST_EXCEPTION, a structured
+// exception), as a host whose abort check raises one that its message loop
+// catches. The host library's loops catch it (hosting::MessageLoop).
 #define STANDIN_REFRESH_NOTHING 0
 #define STANDIN_REFRESH_ABORT_CHECK 1
 #define STANDIN_REFRESH_PUMP 2
+#define STANDIN_REFRESH_RAISE 3
+#define STANDIN_HOST_EXCEPTION 0xE0484F53u
 STANDIN_API void __cdecl standinSetRefreshLoop(int loop);
 STANDIN_API int __cdecl standinRefreshEscapes(void);
+
+// How long tsxSceneRefresh takes before its loop, in milliseconds, as the
+// redraw of a heavy scene does (0, the default: no time at all).
+STANDIN_API void __cdecl standinSetRefreshDelay(int milliseconds);
 
 // Called after every journal line (the workbench shows the last call).
 typedef void(__cdecl* StandinListener)(const char* line, void* context);

@@ -9,6 +9,34 @@ namespace {
 
 constexpr const char* kNumberPrompt = "Please enter a number.";
 
+// While the prompt is up, the panel's owner, the host's main view, takes no
+// input either, as a modal box's owner would not: a click there could select
+// another object, which the command that raised the prompt would then write
+// to. The view's enabled state is put back as it was, so a view that its
+// host had disabled stays disabled.
+class PromptScope : public HeldForEntry {
+public:
+    PromptScope(HWND dialog, bool& prompting)
+        : prompting(prompting), owner(GetWindow(dialog, GW_OWNER)) {
+        prompting = true;
+        if (owner && IsWindowEnabled(owner)) {
+            EnableWindow(owner, FALSE);
+            ownerDisabled = true;
+        }
+    }
+    ~PromptScope() { GiveBack(); }
+    void GiveBack() noexcept override {
+        prompting = false;
+        if (ownerDisabled) EnableWindow(owner, TRUE);
+        ownerDisabled = false;
+    }
+
+private:
+    bool& prompting;
+    HWND owner;
+    bool ownerDisabled = false;
+};
+
 }  // namespace
 
 FieldExchange::FieldExchange(Vector3& location, Vector3& rotation, Vector3& size, int& axisMode)
@@ -74,10 +102,11 @@ void FieldExchange::WriteField(int index, const std::string& text) {
 }
 
 void FieldExchange::PromptForNumber(int index) {
-    prompting = true;
-    MessageBoxA(dialog, kNumberPrompt, ThePanelApp().ApplicationName().c_str(),
-                MB_OK | MB_ICONEXCLAMATION);
-    prompting = false;
+    {
+        PromptScope modal(dialog, prompting);
+        MessageBoxA(dialog, kNumberPrompt, ThePanelApp().ApplicationName().c_str(),
+                    MB_OK | MB_ICONEXCLAMATION);
+    }
     HWND field = fields[index].window;
     SetFocus(field);
     SendMessageA(field, EM_SETSEL, 0, -1);

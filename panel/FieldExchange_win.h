@@ -8,6 +8,7 @@
 #include <string>
 
 #include "api/host_records.h"
+#include "base/ModuleEntry.h"
 #include "panel/FieldTable.h"
 
 class FieldExchange {
@@ -46,14 +47,13 @@ public:
 
     // Within its scope, the change notifications of the panel's writes to
     // its own controls count as the exchange's own.
-    class OwnWrites {
+    class OwnWrites : public HeldForEntry {
     public:
         explicit OwnWrites(FieldExchange& exchange) : exchange(exchange), was(exchange.writing) {
             exchange.writing = true;
         }
-        ~OwnWrites() { exchange.writing = was; }
-        OwnWrites(const OwnWrites&) = delete;
-        OwnWrites& operator=(const OwnWrites&) = delete;
+        ~OwnWrites() { GiveBack(); }
+        void GiveBack() noexcept override { exchange.writing = was; }
 
     private:
         FieldExchange& exchange;

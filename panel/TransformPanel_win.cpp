@@ -77,8 +77,14 @@ void TransformPanel::ClosePanel() {
 void TransformPanel::OnHostEvent(PanelNotifier*, int) {}
 
 void TransformPanel::ShowPanel() {
-    if (!hwnd) return;
     closed = false;
+    if (!hwnd) {
+        // Its window went with the host's main view (a reset of the host's
+        // layout, a new document window), or could never be made: it opens
+        // again under the host's main view of now, as at the first click.
+        OpenPanel();
+        return;
+    }
     SetActiveWindow(hwnd);
     ShowWindow(hwnd, SW_SHOW);
 }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "host/hosting/host_exception_win.h"
+
 namespace hosting {
 namespace {
 
@@ -87,26 +89,45 @@ void MessageLoop::Handle(MSG& msg) const {
     DispatchMessageA(&msg);
 }
 
+// A message is retrieved and handled within the handler of the host's own
+// exceptions, as a host's loop does its work: a call that the host ends with
+// one (raised in the module's call of it, say) ends there, and the loop goes
+// on with the next message. The retrieval is inside too: a message hook of
+// the thread runs there, and may handle the message itself.
+bool MessageLoop::Next(MSG& msg, bool wait) const {
+    bool got = false;
+    CatchHostException([&] {
+        if (wait) {
+            const BOOL result = GetMessageA(&msg, nullptr, 0, 0);
+            if (result == -1) msg = MSG{nullptr, WM_QUIT, 1, 0, 0, {}};
+            got = true;
+            if (result <= 0) return;
+        } else {
+            if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return;
+            got = true;
+            if (msg.message == WM_QUIT) return;
+        }
+        Handle(msg);
+    });
+    return got;
+}
+
 int MessageLoop::Run() const {
     MSG msg;
-    BOOL got;
-    while ((got = GetMessageA(&msg, nullptr, 0, 0)) != 0) {
-        if (got == -1) return 1;
-        Handle(msg);
-    }
-    return static_cast<int>(msg.wParam);
+    while (Next(msg, true))
+        if (msg.message == WM_QUIT) return static_cast<int>(msg.wParam);
+    return 1;
 }
 
 bool MessageLoop::PumpFor(DWORD milliseconds) const {
     DWORD start = GetTickCount();
     for (;;) {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        while (Next(msg, false)) {
             if (msg.message == WM_QUIT) {
                 PostQuitMessage(static_cast<int>(msg.wParam));
                 return false;
             }
-            Handle(msg);
         }
         DWORD spent = GetTickCount() - start;
         if (spent >= milliseconds) return true;
@@ -116,7 +137,7 @@ bool MessageLoop::PumpFor(DWORD milliseconds) const {
 
 void MessageLoop::Drain() const {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) Handle(msg);
+    while (Next(msg, false)) {}
 }
 
 void PostKey(HWND target, UINT message, UINT key) {

@@ -46,6 +46,8 @@ public:
         : kind(kind), mainWindow(mainWindow), keys(keys) {}
 
     LoopKind Kind() const { return kind; }
+    // The window that receives the accelerators' commands from now on.
+    void SetMainWindow(HWND window) { mainWindow = window; }
     // One message retrieved from the queue, as the loop handles it.
     void Handle(MSG& msg) const;
     // Runs until WM_QUIT; returns its exit code.
@@ -57,6 +59,10 @@ public:
     void Drain() const;
 
 private:
+    // Retrieves one message (waiting for it, or only when one is there) and
+    // handles it; false when there was none.
+    bool Next(MSG& msg, bool wait) const;
+
     LoopKind kind;
     HWND mainWindow;
     HACCEL keys;

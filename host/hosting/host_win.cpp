@@ -48,6 +48,14 @@ void Host::Close() {
     module.Unload();
 }
 
+void Host::ReplaceView() {
+    if (hwnd) DestroyWindow(hwnd);
+    loop.Drain();
+    loop.SetMainWindow(CreateView(this));
+    standinSetMainView(hwnd);
+    loop.Drain();
+}
+
 std::vector<HWND> Host::Owned() const {
     std::vector<HWND> found;
     OwnedSearch search{hwnd, &found};

@@ -35,6 +35,10 @@ public:
     // frees its extensions before it closes its view (at exit, or from a
     // manager of its extensions).
     void UnloadModule() { module.Unload(); }
+    // Destroys the main view, with the module's windows that it owns, and
+    // makes a new one in its place, as a host that resets its layout or
+    // opens a new document window does while the module stays loaded.
+    void ReplaceView();
 
     const ModuleLink& Module() const { return module; }
     HWND View() const { return hwnd; }

@@ -16,6 +16,7 @@ void StandinHost::Reset(const std::string& defaultDir) {
     SetTSDir(defaultDir.c_str());
     refreshes = 0;
     refreshLoop = 0;
+    refreshDelay = 0;
     refreshEscapes = 0;
     changes = 0;
     changedFlag = 0;

@@ -76,6 +76,10 @@ public:
     // What tsxSceneRefresh does after its work (standinSetRefreshLoop).
     void SetRefreshLoop(int loop) { refreshLoop = loop; }
     int RefreshLoop() const { return refreshLoop; }
+    // How long tsxSceneRefresh takes, as a heavy scene's redraw does
+    // (standinSetRefreshDelay).
+    void SetRefreshDelay(int milliseconds) { refreshDelay = milliseconds; }
+    int RefreshDelay() const { return refreshDelay; }
     void CountRefreshEscape() { ++refreshEscapes; }
     int RefreshEscapes() const { return refreshEscapes; }
     int RefreshCount() const { return refreshes; }
@@ -98,6 +102,7 @@ private:
     std::vector<char> tsDir{'\0'};  // tsxGetTSDir hands out a char*; empty: null
     int refreshes = 0;
     int refreshLoop = 0;
+    int refreshDelay = 0;
     int refreshEscapes = 0;
     int changes = 0;
     int changedFlag = 0;

@@ -95,6 +95,8 @@ void __cdecl standinSetTSDir(const char* dir) { TheHost().SetTSDir(dir); }
 
 void __cdecl standinSetRefreshLoop(int loop) { TheHost().SetRefreshLoop(loop); }
 
+void __cdecl standinSetRefreshDelay(int milliseconds) { TheHost().SetRefreshDelay(milliseconds); }
+
 int __cdecl standinRefreshEscapes(void) { return TheHost().RefreshEscapes(); }
 
 int __cdecl standinBlocksOutstanding(void) { return TheHost().Memory().Outstanding(); }

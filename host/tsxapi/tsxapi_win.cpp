@@ -102,6 +102,9 @@ void RunRefreshLoop(int loop) {
             DispatchMessageA(&msg);
         }
         break;
+    case STANDIN_REFRESH_RAISE:
+        RaiseException(STANDIN_HOST_EXCEPTION, EXCEPTION_NONCONTINUABLE, 0, nullptr);
+        break;
     }
 }
 
@@ -112,6 +115,7 @@ void __cdecl tsxSceneRefresh(void) {
     // The views repaint from the scene on their next WM_PAINT.
     HWND view = static_cast<HWND>(TheHost().MainView());
     if (view && IsWindow(view)) InvalidateRect(view, nullptr, TRUE);
+    if (const int delay = TheHost().RefreshDelay()) Sleep(static_cast<DWORD>(delay));
     RunRefreshLoop(TheHost().RefreshLoop());
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <new>
+#include <vector>
 
 #include "app/Profile.h"
 #include "base/ModuleEntry.h"
@@ -151,3 +152,34 @@ TEST(PanelGeometryTest, AnchorsFollowThePictureInALargerLayout) {
 }
 
 }  // namespace
+
+// What the system's unwinding does when a host's exception passes an entry:
+// its destructors never run, the guard is told instead.
+TEST(ModuleStateTest, AnUnwoundEntryGivesBackWhatItHeldAndTheCallersState) {
+    struct Flag : HeldForEntry {
+        explicit Flag(std::vector<int>& order, int id) : order(order), id(id) {}
+        void GiveBack() noexcept override { order.push_back(id); }
+        std::vector<int>& order;
+        int id;
+    };
+    std::vector<int> order;
+    ModuleState outer, inner;
+    ModuleStateGuard entry(outer);
+    Flag kept(order, 0);  // the outer entry's, not given back by the inner one
+    alignas(ModuleStateGuard) unsigned char frame[sizeof(ModuleStateGuard)];
+    alignas(Flag) unsigned char first[sizeof(Flag)], second[sizeof(Flag)];
+    auto* guard = new (frame) ModuleStateGuard(inner);
+    new (first) Flag(order, 1);
+    new (second) Flag(order, 2);
+    guard->Unwound();
+    EXPECT_EQ((std::vector<int>{2, 1}), order);
+    EXPECT_EQ(&outer, CurrentModuleState());
+    {
+        ModuleStateGuard next(inner);  // one deep again, not three
+        EXPECT_EQ(&inner, CurrentModuleState());
+        Flag later(order, 3);
+    }
+    EXPECT_EQ(&outer, CurrentModuleState());
+    EXPECT_TRUE(InsideModule());
+}
+

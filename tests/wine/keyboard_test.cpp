@@ -8,6 +8,7 @@
 
 #include "gdi_watch.h"
 #include "harness.h"
+#include "host/hosting/host_exception_win.h"
 #include "res/resource.h"
 
 using namespace harness;
@@ -204,3 +205,26 @@ WINE_TEST(UnloadedWithPanelsShownTheHostGoesOn) {
     CHECK_EQ(2, keysReceived);
     DestroyWindow(window);
 }
+
+// A host that ends its redraw with an exception of its own, which its loop
+// catches: the exception is the host's, and passes the module's entries on
+// its way, which give back what they hold. The panel keeps its keys.
+WINE_TEST(AHostsOwnExceptionLeavesThePanelItsKeys) {
+    KeyedPanel p(LoopKind::Accelerators);
+    HWND field = p.Item(IDC_LOCATION_X);
+    SelectAll(field);
+    const int caught = hosting::CaughtHostExceptions();
+    standinSetRefreshLoop(STANDIN_REFRESH_RAISE);
+    p.Press(field, '4');
+    standinSetRefreshLoop(STANDIN_REFRESH_NOTHING);
+    CHECK_EQ(caught + 1, hosting::CaughtHostExceptions());
+    p.Press(field, '5');
+    p.Press(field, VK_END);
+    p.Press(field, VK_BACK);
+    p.Press(field, VK_DELETE);
+    p.Press(field, '2');
+    CHECK_EQ(std::string("42"), p.Text(IDC_LOCATION_X));
+    CHECK_EQ(42.0f, Cube().location.x);
+    CHECK_EQ(0, p.f.host.Keys().Fired());
+}
+

@@ -21,6 +21,19 @@ RECT WindowRect(HWND window) {
     return r;
 }
 
+// Owned by the view and centred over its client area, measured from its
+// outer corner.
+void CheckCentredOver(HWND view, HWND panel) {
+    CHECK_EQ(view, GetWindow(panel, GW_OWNER));
+    RECT viewClient{}, panelClient{};
+    GetClientRect(view, &viewClient);
+    GetClientRect(panel, &panelClient);
+    const RECT viewWindow = WindowRect(view);
+    const RECT r = WindowRect(panel);
+    CHECK_EQ(viewClient.right / 2 + viewWindow.left - panelClient.right / 2, r.left);
+    CHECK_EQ(viewClient.bottom / 2 + viewWindow.top - panelClient.bottom / 2, r.top);
+}
+
 }  // namespace
 
 WINE_TEST(DescriptionRecordIsExactlyAHundredBytes) {
@@ -68,14 +81,7 @@ WINE_TEST(FirstLeftClickOpensOnePanelCentredOverTheMainView) {
     Pump();
     const HWND panel = f.Panel();
     CHECK(IsWindowVisible(panel));
-    CHECK_EQ(f.view, GetWindow(panel, GW_OWNER));
-    RECT viewClient{}, panelClient{};
-    GetClientRect(f.view, &viewClient);
-    GetClientRect(panel, &panelClient);
-    const RECT viewWindow = WindowRect(f.view);
-    const RECT r = WindowRect(panel);
-    CHECK_EQ(viewClient.right / 2 + viewWindow.left - panelClient.right / 2, r.left);
-    CHECK_EQ(viewClient.bottom / 2 + viewWindow.top - panelClient.bottom / 2, r.top);
+    CheckCentredOver(f.view, panel);
     CHECK_EQ(1u, JournalCalls("tsxGetTSDir(0)").size());
     CHECK_EQ(1u, JournalCalls("tsxGetMainViewHwnd()").size());
 }
@@ -99,6 +105,27 @@ WINE_TEST(SecondLeftClickShowsTheSamePanelAgain) {
     CHECK_EQ(before.top, after.top);
     CHECK(JournalCalls("tsxGetTSDir").empty());
     CHECK(JournalCalls("tsxGetMainViewHwnd").empty());
+}
+
+// A host that destroys its main view while the module is active (a reset of
+// its layout, a new document window) takes the panel's window with it. The
+// next click opens the panel again under the new view, as a first click
+// does, and it works.
+WINE_TEST(AClickBringsBackAPanelWhoseWindowWentWithTheMainView) {
+    ModuleFixture f;
+    f.leftClick();
+    Pump();
+    Replace(GetDlgItem(f.Panel(), IDC_LOCATION_X), "4");
+    f.host.ReplaceView();
+    CHECK(f.Panels().empty());
+    f.leftClick();
+    Pump();
+    const HWND panel = f.Panel();
+    CHECK(IsWindowVisible(panel));
+    CheckCentredOver(f.host.View(), panel);
+    CHECK_EQ(std::string("4"), Text(GetDlgItem(panel, IDC_LOCATION_X)));
+    Replace(GetDlgItem(panel, IDC_LOCATION_Y), "6");
+    CHECK_EQ(6.0f, Cube().location.y);
 }
 
 WINE_TEST(DeactivationLeavesThePanelAsItWasAndWritesNoProfile) {

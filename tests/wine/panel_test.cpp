@@ -160,6 +160,33 @@ WINE_TEST(AFieldWithoutANumberPromptsAndSelectsIt) {
     CHECK_EQ(Apply("tsxGNodeSetLocation(#1, {7, 0, 0})"), Journal());
 }
 
+namespace {
+HWND promptOwner = nullptr;
+int ownerEnabledDuringPrompt = -1;
+void CALLBACK RecordOwnerDuringPrompt(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);  // only the prompt's own loop dispatches it
+    ownerEnabledDuringPrompt = IsWindowEnabled(promptOwner) ? 1 : 0;
+}
+}  // namespace
+
+// While the prompt is up the host's main view takes no input either (a
+// click there could select another object, which the refused command would
+// then write to). Afterwards it is as its host left it.
+WINE_TEST(ThePromptIsModalToTheHostsMainView) {
+    OpenedPanel p;
+    promptOwner = p.f.view;
+    for (bool hostDisabledIt : {false, true}) {
+        EnableWindow(p.f.view, !hostDisabledIt);
+        ownerEnabledDuringPrompt = -1;
+        SetTimer(nullptr, 0, 1, RecordOwnerDuringPrompt);
+        SetWindowTextA(p.Item(IDC_LOCATION_X), "-");
+        CHECK_EQ(1u, TakeDismissedBoxes().size());
+        CHECK_EQ(0, ownerEnabledDuringPrompt);
+        CHECK_EQ(!hostDisabledIt, IsWindowEnabled(p.f.view) != FALSE);
+        SetWindowTextA(p.Item(IDC_LOCATION_X), "0");
+    }
+}
+
 WINE_TEST(NumbersThatDoNotFitAFloatAreRefusedLikeText) {
     OpenedPanel p;
     for (const char* text : {"inf", "nan", "1e39", "-1e40", "0x10", "3 4", "1e"}) {
