@@ -1,13 +1,181 @@
 #include "controls/FloatSpin_win.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "base/ModuleEntry.h"
 #include "controls/NumberText.h"
 #include "win/WindowText_win.h"
+
+namespace {
+
+// The attached spins, for the subclass procedure to find its object by
+// window: a handful per panel, and a search here costs less than any lookup
+// that the system keeps for a window.
+std::vector<FloatSpin*>& AttachedSpins() {
+    static std::vector<FloatSpin*> spins;
+    return spins;
+}
+
+FloatSpin* FindSpin(HWND window) {
+    for (FloatSpin* spin : AttachedSpins())
+        if (spin->Window() == window) return spin;
+    return nullptr;
+}
+
+bool Held(int key) { return GetKeyState(key) < 0; }
+
+}  // namespace
+
+// A press held over a step that calls into the host: should the host end
+// that call with an exception of its own, unwinding past the module to its
+// loop, the press ends there and the mouse is let go, instead of staying
+// captured by a control that nothing will release.
+class FloatSpin::PressHeld : public HeldForEntry {
+public:
+    explicit PressHeld(FloatSpin& spin) : spin(spin) {}
+    ~PressHeld() = default;  // the press goes on after the step
+    void GiveBack() noexcept override {
+        spin.pressed = false;
+        if (GetCapture() == spin.hwnd) ReleaseCapture();
+    }
+
+private:
+    FloatSpin& spin;
+};
 
 bool FloatSpin::Attach(HWND updown) {
     if (!updown || hwnd) return false;
     hwnd = updown;
+    AttachedSpins().push_back(this);
+    original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(updown, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
     SetRange(settings.minimum, settings.maximum, settings.step);
     return true;
+}
+
+void FloatSpin::Detach() {
+    if (!hwnd) return;
+    auto& spins = AttachedSpins();
+    spins.erase(std::remove(spins.begin(), spins.end(), this), spins.end());
+    // Put back only a procedure that is still ours: one installed over it
+    // since would lose its place in the chain.
+    if (IsWindow(hwnd) &&
+        GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(Proc))
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    hwnd = nullptr;
+    pressed = false;
+}
+
+LRESULT CALLBACK FloatSpin::Proc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    FloatSpin* self = FindSpin(window);
+    if (!self) return DefWindowProcW(window, message, wp, lp);
+    const WNDPROC next = self->original;
+    return GuardedEntry(
+        [&] {
+            if (message != WM_NCDESTROY) return self->OnMessage(message, wp, lp);
+            self->Detach();
+            return CallWindowProcW(next, window, message, wp, lp);
+        },
+        [&] { return CallWindowProcW(next, window, message, wp, lp); });
+}
+
+LRESULT FloatSpin::Default(UINT message, WPARAM wp, LPARAM lp) {
+    return CallWindowProcW(original, hwnd, message, wp, lp);
+}
+
+LRESULT FloatSpin::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        // Before the control's own press, whose first step changes the text.
+        OnButtonDown();
+        break;
+    case WM_MOUSEMOVE:
+        if (pressed && GetCapture() == hwnd) {
+            OnPointerMoved(wp);
+            // While dragging, the control's own tracking of its arrows is
+            // kept out of it.
+            if (Dragging()) return 0;
+        }
+        break;
+    case WM_TIMER:
+        if (Dragging()) return 0;  // the control's repeating stops for the drag
+        break;
+    case WM_LBUTTONUP: {
+        const LRESULT result = Default(message, wp, lp);  // its repeat and capture end
+        pressed = false;
+        return result;
+    }
+    case WM_RBUTTONDOWN:
+        if (pressed) {
+            CancelPress();
+            return 0;
+        }
+        break;
+    case WM_KEYDOWN:
+        // Escape comes here while the control holds the mouse (see
+        // ModelessKeyboard), not to the dialog's cancel.
+        if (pressed && wp == VK_ESCAPE) {
+            CancelPress();
+            return 0;
+        }
+        break;
+    case WM_CAPTURECHANGED: pressed = false; break;
+    }
+    return Default(message, wp, lp);
+}
+
+void FloatSpin::OnButtonDown() {
+    HWND buddy = Buddy();
+    textBeforePress = buddy ? WindowText(buddy) : std::string();
+    POINT at{};
+    GetCursorPos(&at);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &monitor))
+        screen = monitor.rcMonitor;
+    else
+        screen = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    drag.Press(at.y, GetSystemMetrics(SM_CYDRAG));
+    pressed = true;
+}
+
+// The pointer is read where it is now rather than where the message says:
+// once it has been put back from the screen's edge, moves queued before
+// that carry heights that no longer count.
+void FloatSpin::OnPointerMoved(WPARAM keys) {
+    POINT at{};
+    GetCursorPos(&at);
+    const bool began = !drag.Dragging();
+    const int steps = drag.MoveTo(at.y);
+    if (!drag.Dragging()) return;
+    SetCursor(LoadCursor(nullptr, IDC_SIZENS));
+    const double scale = StepScale((keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0);
+    HWND buddy = Buddy();
+    {
+        PressHeld held(*this);
+        // From the value before the press, which the press's own step and
+        // repeats had left behind; then on from the value shown.
+        if (began)
+            StepFrom(buddy, AtofDecimal(textBeforePress.c_str()), steps, scale);
+        else if (steps != 0)
+            StepFrom(buddy, GetValue(buddy), steps, scale);
+    }
+    if (!pressed) return;
+    if (const std::optional<int> back = drag.KeepFromEdge(at.y, screen.top, screen.bottom)) {
+        SetCursorPos(at.x, *back);
+        drag.PutBack(*back);
+    }
+}
+
+// Back to the value before the press, with one apply; the control's own
+// press ends as at a release, its repeat and capture with it.
+void FloatSpin::CancelPress() {
+    pressed = false;
+    if (HWND buddy = Buddy()) SetWindowTextA(buddy, textBeforePress.c_str());
+    Default(WM_LBUTTONUP, 0, 0);
+    if (GetCapture() == hwnd) ReleaseCapture();
 }
 
 void FloatSpin::SetRange(double minimum, double maximum, double step) {
@@ -30,10 +198,21 @@ void FloatSpin::GetRange(double& minimum, double& maximum, double& step) const {
 // The buddy is asked for once per step: each question is a message to the
 // up-down control.
 LRESULT FloatSpin::OnDeltaPos(const NMUPDOWN& change) {
-    const bool wrap = (GetWindowLongA(hwnd, GWL_STYLE) & UDS_WRAP) != 0;
     HWND buddy = Buddy();
-    ShowValue(buddy, StepValue(GetValue(buddy), change.iDelta, wrap, settings));
+    StepFrom(buddy, GetValue(buddy), change.iDelta, StepScale(Held(VK_SHIFT), Held(VK_CONTROL)));
     return 0;
+}
+
+void FloatSpin::Step(int delta, double scale) {
+    HWND buddy = Buddy();
+    StepFrom(buddy, GetValue(buddy), delta, scale);
+}
+
+void FloatSpin::StepFrom(HWND buddy, double current, int delta, double scale) {
+    const bool wrap = (GetWindowLongA(hwnd, GWL_STYLE) & UDS_WRAP) != 0;
+    SpinSettings scaled = settings;
+    scaled.step *= scale;
+    ShowValue(buddy, StepValue(current, delta, wrap, scaled));
 }
 
 HWND FloatSpin::Buddy() const {

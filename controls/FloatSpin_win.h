@@ -1,24 +1,32 @@
-// The up-down control of FloatSpinMath's rules, attached to a dialog item.
+// The up-down control of FloatSpinMath's rules, attached to a dialog item,
+// and its drag: press either arrow and move the pointer up or down, and the
+// value follows it (SpinDrag's rules).
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+
 #include "controls/FloatSpinMath.h"
+#include "controls/SpinDrag.h"
 
 class FloatSpin {
 public:
     FloatSpin() = default;
     FloatSpin(const FloatSpin&) = delete;
     FloatSpin& operator=(const FloatSpin&) = delete;
+    ~FloatSpin() { Detach(); }
 
-    // Takes the dialog's up-down control and applies the stored range. The
-    // control needs no messages of its own: its owner routes UDN_DELTAPOS
-    // here and lets go of it when the owner's window is destroyed. (A
-    // subclass would cost every message to the up-down a property lookup,
-    // which under Wine is a server round trip, for nothing.)
+    // Takes the dialog's up-down control and applies the stored range. Its
+    // owner routes UDN_DELTAPOS here. The control's own messages come here
+    // too, for the drag, through a subclass of the plain kind: it costs a
+    // message nothing more than a call (SetWindowSubclass would cost each
+    // one a window-property lookup, under Wine a server round trip, and the
+    // up-down control handles a few messages at every step). The control
+    // lets go of its window at the window's WM_NCDESTROY.
     bool Attach(HWND updown);
-    void Detach() { hwnd = nullptr; }
+    void Detach();
     HWND Window() const { return hwnd; }
 
     // A step of 0 stores the values and leaves the native range and
@@ -29,18 +37,43 @@ public:
     void SetTrimZeros(int on) { settings.trimZeros = on != 0; }
 
     // UDN_DELTAPOS, which the owner routes back to the control: steps the
-    // buddy's value and writes it back. The result lets the native control
-    // move its own position as usual.
+    // buddy's value by the delta, finer or coarser with Shift or Ctrl held,
+    // and writes it back. The result lets the native control move its own
+    // position as usual.
     LRESULT OnDeltaPos(const NMUPDOWN& change);
+
+    // Steps the buddy's value `delta` steps of `scale` times the step, by
+    // the stepping rule, and writes it back.
+    void Step(int delta, double scale);
+
+    // Whether the pointer is dragging the value now.
+    bool Dragging() const { return drag.Dragging() && pressed; }
 
     const SpinSettings& Settings() const { return settings; }
 
 private:
+    class PressHeld;
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+    LRESULT OnMessage(UINT message, WPARAM wp, LPARAM lp);
+    LRESULT Default(UINT message, WPARAM wp, LPARAM lp);
+    void OnButtonDown();
+    void OnPointerMoved(WPARAM keys);
+    void CancelPress();
+
     HWND Buddy() const;
     double GetValue(HWND buddy) const;
     void ShowValue(HWND buddy, double value);
+    void StepFrom(HWND buddy, double current, int delta, double scale);
     void SyncPosition(double value);
 
     HWND hwnd = nullptr;
+    WNDPROC original = nullptr;  // the up-down control's own procedure
     SpinSettings settings;
+
+    // A press on the arrows, from the button's going down until its release,
+    // a cancel (Escape, a right click) or the loss of the capture.
+    bool pressed = false;
+    std::string textBeforePress;  // what the cancel puts back
+    SpinDrag drag;
+    RECT screen{};  // the monitor of the press
 };

@@ -1,5 +1,7 @@
 #include "panel/TransformPanel_win.h"
 
+#include <algorithm>
+
 #include "api/tsxapi.h"
 #include "app/Module_win.h"
 #include "app/PanelApp_win.h"
@@ -147,7 +149,7 @@ INT_PTR TransformPanel::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
         if (LOWORD(wp) == WA_INACTIVE)
             ModelessKeyboard::Deactivate(hwnd);
         else
-            ModelessKeyboard::Activate(hwnd);
+            ModelessKeyboard::Activate(hwnd, this);
         return FALSE;
     }
     return FALSE;
@@ -250,6 +252,36 @@ void TransformPanel::SetUpRows() {
         spins[i].SetTrimZeros(0);
         spins[i].SetRange(row.minimum, row.maximum, row.step);
     }
+}
+
+// Up and Down in a value field, and the wheel over it, step its spin. The
+// dialog manager hands them to the up-down control, which steps once a key
+// and once a notch; two cases are taken here instead. Key-downs that have
+// piled up behind this one while the host was busy redrawing (the
+// keyboard's repeats come faster than a heavy scene's redraw) are taken all
+// at once and stepped as one step of their sum, with one apply, so that the
+// object stops soon after the key is released. And the wheel with Shift or
+// Ctrl held, which the up-down control leaves alone, steps a tenth or ten
+// times as far a notch.
+bool TransformPanel::PreviewInput(MSG& msg) {
+    const bool arrowKey =
+        msg.message == WM_KEYDOWN && (msg.wParam == VK_UP || msg.wParam == VK_DOWN);
+    if (!arrowKey && msg.message != WM_MOUSEWHEEL) return false;
+    if (GetParent(msg.hwnd) != hwnd) return false;
+    const int field = ValueFieldIndex(GetDlgCtrlID(msg.hwnd));
+    if (field < 0) return false;
+    if (arrowKey) {
+        const int presses = std::max(1, static_cast<int>(LOWORD(msg.lParam))) + TakeQueuedRepeats(msg);
+        if (presses == 1) return false;
+        spins[field].Step(msg.wParam == VK_UP ? presses : -presses,
+                          StepScale(GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0));
+        return true;
+    }
+    const WORD keys = GET_KEYSTATE_WPARAM(msg.wParam);
+    if (!(keys & (MK_SHIFT | MK_CONTROL))) return false;
+    if (const int notches = GET_WHEEL_DELTA_WPARAM(msg.wParam) / WHEEL_DELTA)
+        spins[field].Step(notches, StepScale((keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0));
+    return true;
 }
 
 LRESULT TransformPanel::OnNotify(const NMHDR& header) {

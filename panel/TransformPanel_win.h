@@ -17,6 +17,7 @@
 #include "panel/PanelGeometry.h"
 #include "panel/PanelListener.h"
 #include "win/Gdi_win.h"
+#include "win/ModelessKeyboard_win.h"
 
 class PanelNotifier;
 
@@ -36,7 +37,7 @@ private:
     HWND hwnd = nullptr;
 };
 
-class TransformPanel : public PanelListener {
+class TransformPanel : public PanelListener, private InputPreview {
 public:
     // The panel keeps no pointer to the notifier that registered it: the
     // entry layer destroys that notifier at deactivation while the panel
@@ -74,6 +75,7 @@ private:
     void PlaceTitleButtons();
     void SetUpRows();
     void OnPaint();
+    bool PreviewInput(MSG& msg) override;
     void OnCommand(int id, int code);
     LRESULT OnNotify(const NMHDR& header);
     bool OnDrawItem(const DRAWITEMSTRUCT& item);

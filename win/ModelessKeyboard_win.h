@@ -18,6 +18,13 @@
 // and the move loop read their own keys. The mouse, painting and every other
 // message pass untouched.
 //
+// Two things come before the dialog manager. While a control of the dialog
+// holds the mouse (a drag, a button held down), Escape goes to that control,
+// as the system's own move and menu loops take it, instead of to the
+// dialog's cancel. And the dialog may look at each key and wheel message
+// first (InputPreview), to handle what its controls do differently from the
+// dialog manager's way: the wheel stays the control's own unless taken there.
+//
 // What it costs the host: the hook is there only while a registered dialog
 // is the active window, where the user's keys go. While the user works
 // elsewhere, the host's messages pass through no code of the module. And
@@ -30,11 +37,22 @@
 
 #include <windows.h>
 
+class InputPreview {
+public:
+    // A key or wheel message for a window of the active dialog, before the
+    // dialog manager sees it: true when it has been handled, and is done.
+    virtual bool PreviewInput(MSG& msg) = 0;
+
+protected:
+    ~InputPreview() = default;
+};
+
 class ModelessKeyboard {
 public:
     // The dialog became the active window (WM_ACTIVATE, WA_ACTIVE or
-    // WA_CLICKACTIVE): its keys are taken from here on.
-    static void Activate(HWND dialog);
+    // WA_CLICKACTIVE): its keys are taken from here on, and shown to
+    // `preview` first when there is one.
+    static void Activate(HWND dialog, InputPreview* preview = nullptr);
     // The dialog is no longer active (WA_INACTIVE), or is going
     // (WM_NCDESTROY): the hook goes, unless another dialog is active now.
     static void Deactivate(HWND dialog);
@@ -43,3 +61,11 @@ public:
     // calls this before it is unloaded.
     static void Shutdown();
 };
+
+// The key-downs of the same key for the same window that wait in the queue
+// right behind `keyDown` (a key held while the thread was busy: the
+// keyboard's repeats pile up), taken out of it with the releases among them:
+// how many presses they count, repeat counts included. The run ends at any
+// other message of the keyboard, so no typed character is taken or passed.
+int TakeQueuedRepeats(const MSG& keyDown);
+
