@@ -18,8 +18,9 @@ bool InitTooltipClass() {
 }  // namespace
 
 void HoverTips::OnSetCursor(HWND dialog, HWND under, UINT mouseMessage) {
-    // Over the dialog's own surface, which answers its hit tests as a
-    // caption, the pointer's messages are the non-client ones.
+    // Over a part that answers its hit tests as non-client (a dialog whose
+    // bare surface is all caption) the message may be a non-client one; the
+    // tooltip knows the client ones.
     if (mouseMessage >= WM_NCMOUSEMOVE && mouseMessage <= WM_NCMBUTTONDBLCLK)
         mouseMessage += WM_MOUSEMOVE - WM_NCMOUSEMOVE;
     if (mouseMessage < WM_MOUSEFIRST || mouseMessage > WM_MOUSELAST || !under) return;
@@ -64,9 +65,9 @@ bool HoverTips::Create(HWND dialog) {
         const char* text = textOf(GetDlgCtrlID(child));
         if (!text) continue;
         TTTOOLINFOA tool{};
-        // The size of the record the tooltips of every comctl32 since 4.70
-        // know: the version 5 a module without a manifest of its own gets
-        // refuses the larger record of version 6.
+        // The record's size that every comctl32 since 4.70 accepts: version
+        // 5, which a host without a manifest for version 6 gives the module,
+        // refuses the larger record the headers declare for version 6.
         tool.cbSize = TTTOOLINFOA_V2_SIZE;
         tool.uFlags = TTF_IDISHWND;  // the whole control; no subclass (no TTF_SUBCLASS)
         tool.hwnd = dialog;

@@ -35,8 +35,9 @@ public:
     void OnSetCursor(HWND dialog, HWND under, UINT mouseMessage);
     // The dialog is hidden: a tip showing goes with it.
     void Pop();
-    // Destroys the tooltip window when there is one. The system destroys it
-    // with the dialog, before the dialog's WM_DESTROY.
+    // Destroys the tooltip window, when there is one, and forgets it. A
+    // dialog being destroyed has its owned windows destroyed first: at its
+    // WM_DESTROY this only forgets a handle that must not be used again.
     void Reset();
 
     HWND Window() const { return tooltip; }
