@@ -143,6 +143,12 @@ INT_PTR TransformPanel::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, HTCAPTION);
         return TRUE;
     case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return TRUE;
+    case WM_SETCURSOR:
+        // Every pointer event over the panel and its controls: the control
+        // still sets its cursor.
+        tips.OnSetCursor(hwnd, reinterpret_cast<HWND>(wp), HIWORD(lp));
+        return FALSE;
+    case WM_DESTROY: tips.Reset(); return FALSE;
     case WM_ACTIVATE:
         // The panel has the keyboard only while it is the active window; the
         // dialog manager still saves and restores the focus.
@@ -379,6 +385,7 @@ void TransformPanel::ToggleReduction(int reducedHeight) {
 
 void TransformPanel::Hide() {
     closed = true;
+    tips.Pop();
     ShowWindow(hwnd, SW_HIDE);
 }
 

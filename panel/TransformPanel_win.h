@@ -12,11 +12,13 @@
 #include "controls/ImageButton_win.h"
 #include "controls/MenuButton_win.h"
 #include "controls/TitleButton_win.h"
+#include "panel/ControlTips.h"
 #include "panel/FieldExchange_win.h"
 #include "panel/FieldTable.h"
 #include "panel/PanelGeometry.h"
 #include "panel/PanelListener.h"
 #include "win/Gdi_win.h"
+#include "win/HoverTips_win.h"
 #include "win/ModelessKeyboard_win.h"
 
 class PanelNotifier;
@@ -125,4 +127,5 @@ private:
     Axes axesScratch{};
     MenuButton coordsButton;  // IDC_COORDS
     FieldExchange exchange{location, rotation, size, axisMode};
+    HoverTips tips{TipOf};  // its tooltip made when the pointer first rests on a control
 };

@@ -35,6 +35,9 @@ const DemoStep kDemoScript[] = {
     {DemoAction::LeftClick, 0, nullptr, "activate again"},
     {DemoAction::Pump, 500, nullptr, "let the panels paint"},
     {DemoAction::Screenshot, 0, "05-after-reactivation.bmp", "after deactivation and a new activation"},
+    {DemoAction::RestPointer, 0, nullptr, "rest the pointer on location X", 3009},
+    {DemoAction::Pump, 1200, nullptr, "let the tip show"},
+    {DemoAction::Screenshot, 0, "06-panel-tip.bmp", "the tip of location X"},
     {DemoAction::WriteJournal, 0, "journal.txt", "every host call of the session"},
 };
 const size_t kDemoScriptLength = sizeof kDemoScript / sizeof kDemoScript[0];
@@ -51,6 +54,7 @@ const char* DemoActionName(DemoAction action) {
     case DemoAction::TypeInPanel: return "type";
     case DemoAction::PressKey: return "key";
     case DemoAction::ClickInPanel: return "click";
+    case DemoAction::RestPointer: return "pointer";
     }
     return "?";
 }

@@ -21,6 +21,7 @@ enum class DemoAction {
     TypeInPanel,   // focus and select all of panel field `control`, then type `text` a key at a time
     PressKey,      // key `key` in panel control `control` (0: the main view); notes focus and status
     ClickInPanel,  // a click on panel button `control`
+    RestPointer,   // the pointer onto the middle of panel control `control`, where it stays
 };
 
 struct DemoStep {
@@ -28,7 +29,7 @@ struct DemoStep {
     int milliseconds;            // Pump
     const char* file;            // Screenshot, WriteJournal
     const char* note;            // what the step is for, written to the report
-    int control = 0;             // TypeInPanel, PressKey, ClickInPanel: the panel's control id
+    int control = 0;             // TypeInPanel, PressKey, ClickInPanel, RestPointer: the panel's control id
     const char* text = nullptr;  // TypeInPanel
     int key = 0;                 // PressKey: a virtual key code
 };

@@ -184,6 +184,16 @@ int DemoRunner::Run(MainWindow& window, const hosting::ModuleLink& module, const
             Note(std::string("host key: ") + (window.Keys().Last() ? window.Keys().Last() : "none"));
             break;
         }
+        case DemoAction::RestPointer: {
+            // The X pointer moves with it under Wine, so the panel hears of it as of a user's.
+            HWND target = GetDlgItem(LatestPanel(window), step.control);
+            RECT r{};
+            if (!target || !GetWindowRect(target, &r) || !SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2)) {
+                Note("error: the pointer cannot rest on panel control " + std::to_string(step.control));
+                exitCode = 3;
+            }
+            break;
+        }
         case DemoAction::WriteJournal:
             if (!WriteJournal(OutPath(step.file), &error)) {
                 Note("error: " + error);

@@ -252,5 +252,6 @@ TEST(WorkbenchDemoScript, OrderAndFiles) {
     EXPECT_TRUE(files.count("03-panel-title.bmp"));
     EXPECT_TRUE(files.count("04-object-edited.bmp"));
     EXPECT_TRUE(files.count("05-after-reactivation.bmp"));
+    EXPECT_TRUE(files.count("06-panel-tip.bmp"));
     EXPECT_TRUE(files.count("journal.txt"));
 }

@@ -169,6 +169,7 @@ WINE_TEST(DemoLeavesReportScreenshotsAndJournal) {
     CheckScreenshot(out + "03-panel-title.bmp");
     CheckScreenshot(out + "04-object-edited.bmp");
     CheckScreenshot(out + "05-after-reactivation.bmp");
+    CheckScreenshot(out + "06-panel-tip.bmp");
 
     // Two activations, each opening a panel under the main view.
     std::string journal = ReadFile(out + "journal.txt");
