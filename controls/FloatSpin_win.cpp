@@ -36,7 +36,7 @@ public:
     explicit PressHeld(FloatSpin& spin) : spin(spin) {}
     ~PressHeld() = default;  // the press goes on after the step
     void GiveBack() noexcept override {
-        spin.pressed = false;
+        spin.EndPress();
         if (GetCapture() == spin.hwnd) ReleaseCapture();
     }
 
@@ -64,7 +64,7 @@ void FloatSpin::Detach() {
         GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(Proc))
         SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
     hwnd = nullptr;
-    pressed = false;
+    EndPress();
 }
 
 LRESULT CALLBACK FloatSpin::Proc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
@@ -104,7 +104,7 @@ LRESULT FloatSpin::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
         break;
     case WM_LBUTTONUP: {
         const LRESULT result = Default(message, wp, lp);  // its repeat and capture end
-        pressed = false;
+        EndPress();
         return result;
     }
     case WM_RBUTTONDOWN:
@@ -121,7 +121,7 @@ LRESULT FloatSpin::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
             return 0;
         }
         break;
-    case WM_CAPTURECHANGED: pressed = false; break;
+    case WM_CAPTURECHANGED: EndPress(); break;
     }
     return Default(message, wp, lp);
 }
@@ -151,6 +151,10 @@ void FloatSpin::OnPointerMoved(WPARAM keys) {
     const int steps = drag.MoveTo(at.y);
     if (!drag.Dragging()) return;
     SetCursor(LoadCursor(nullptr, IDC_SIZENS));
+    if (began) {
+        const RECT inside{screen.left + 1, screen.top + 1, screen.right - 1, screen.bottom - 1};
+        clip.Confine(inside);
+    }
     const double scale = StepScale((keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0);
     HWND buddy = Buddy();
     {
@@ -172,10 +176,15 @@ void FloatSpin::OnPointerMoved(WPARAM keys) {
 // Back to the value before the press, with one apply; the control's own
 // press ends as at a release, its repeat and capture with it.
 void FloatSpin::CancelPress() {
-    pressed = false;
+    EndPress();
     if (HWND buddy = Buddy()) SetWindowTextA(buddy, textBeforePress.c_str());
     Default(WM_LBUTTONUP, 0, 0);
     if (GetCapture() == hwnd) ReleaseCapture();
+}
+
+void FloatSpin::EndPress() {
+    pressed = false;
+    clip.Release();
 }
 
 void FloatSpin::SetRange(double minimum, double maximum, double step) {

@@ -10,6 +10,7 @@
 
 #include "controls/FloatSpinMath.h"
 #include "controls/SpinDrag.h"
+#include "win/CursorClip_win.h"
 
 class FloatSpin {
 public:
@@ -59,6 +60,7 @@ private:
     void OnButtonDown();
     void OnPointerMoved(WPARAM keys);
     void CancelPress();
+    void EndPress();
 
     HWND Buddy() const;
     double GetValue(HWND buddy) const;
@@ -76,4 +78,7 @@ private:
     std::string textBeforePress;  // what the cancel puts back
     SpinDrag drag;
     RECT screen{};  // the monitor of the press
+    // While dragging, the pointer stays on the monitor of the press, and a
+    // pixel away from its edges.
+    CursorClip clip;
 };

@@ -41,8 +41,9 @@ bool Xdotool(const std::string& arguments) {
                                         nullptr, &startup, &process);
     if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
     if (!started) return false;
-    if (process.hThread) CloseHandle(process.hThread);
-    if (process.hProcess) CloseHandle(process.hProcess);
+    // The handles in `process` are not to be closed: for a Unix program Wine
+    // fills them with whatever, which may be a handle of this program's own
+    // (its standard output, say).
 
     const std::string file = WindowsPath(status);
     std::string code;
