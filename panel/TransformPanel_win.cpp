@@ -261,14 +261,15 @@ void TransformPanel::SetUpRows() {
 }
 
 // Up and Down in a value field, and the wheel over it, step its spin. The
-// dialog manager hands them to the up-down control, which steps once a key
-// and once a notch; two cases are taken here instead. Key-downs that have
-// piled up behind this one while the host was busy redrawing (the
-// keyboard's repeats come faster than a heavy scene's redraw) are taken all
-// at once and stepped as one step of their sum, with one apply, so that the
-// object stops soon after the key is released. And the wheel with Shift or
-// Ctrl held, which the up-down control leaves alone, steps a tenth or ten
-// times as far a notch.
+// keys are stepped here rather than by the up-down control, for two things
+// it does not do: key-downs that piled up behind this one while the host was
+// busy redrawing (the keyboard's repeats come faster than a heavy scene's
+// redraw) are taken at once and stepped as one step of their sum, with one
+// apply, so that the object stops soon after the key is released; and Shift
+// and Ctrl step a tenth or ten times as far. (Stepped by the control, a key
+// also leaves it a timer that, under Wine, steps the value down once when it
+// fires with the pointer over the arrows.) The wheel is the control's own,
+// once a notch, except with Shift or Ctrl held, which it leaves alone.
 bool TransformPanel::PreviewInput(MSG& msg) {
     const bool arrowKey =
         msg.message == WM_KEYDOWN && (msg.wParam == VK_UP || msg.wParam == VK_DOWN);
@@ -278,7 +279,6 @@ bool TransformPanel::PreviewInput(MSG& msg) {
     if (field < 0) return false;
     if (arrowKey) {
         const int presses = std::max(1, static_cast<int>(LOWORD(msg.lParam))) + TakeQueuedRepeats(msg);
-        if (presses == 1) return false;
         spins[field].Step(msg.wParam == VK_UP ? presses : -presses,
                           StepScale(GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0));
         return true;
