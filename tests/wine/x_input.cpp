@@ -23,15 +23,21 @@ std::string WindowsPath(const std::string& unixPath) {
 
 }  // namespace
 
-bool Xdotool(const std::string& arguments) {
+namespace {
+
+// Runs a command line, its output into `output` when there is one.
+bool Run(const std::string& commandLine, std::string* output) {
     const std::string status = StatusFile();
-    std::string command =
-        "/bin/sh -c \"/usr/bin/xdotool " + arguments + " >/dev/null 2>&1; echo $? >" + status + "\"";
+    const std::string printed = status + ".out";
+    std::string command = "/bin/sh -c \"" + commandLine + " >" +
+                          (output ? printed : std::string("/dev/null")) + " 2>&1; echo $? >" +
+                          status + "\"";
     // Its standard handles are NUL: a Unix program given this program's own
     // leaves them unusable under Wine when it ends.
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                             &inherit, OPEN_EXISTING, 0, nullptr);
+    HANDLE nul =
+        CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    &inherit, OPEN_EXISTING, 0, nullptr);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -44,16 +50,33 @@ bool Xdotool(const std::string& arguments) {
     if (process.hThread) CloseHandle(process.hThread);
     if (process.hProcess) CloseHandle(process.hProcess);
 
+    // The messages are handled meanwhile, as the events come: a chain of
+    // input (press, drag, release) may need this program to answer its first
+    // events before the later ones mean anything, as a window manager's move
+    // does.
     const std::string file = WindowsPath(status);
     std::string code;
     for (const DWORD start = GetTickCount(); GetTickCount() - start < 10000;) {
         code = harness::ReadFile(file);
         if (code.find('\n') != std::string::npos) break;
-        Sleep(5);
+        harness::Pump(5);
     }
     DeleteFileA(file.c_str());
+    if (output) {
+        *output = harness::ReadFile(WindowsPath(printed));
+        DeleteFileA(WindowsPath(printed).c_str());
+    }
     harness::Pump(30);  // Wine reads the events it caused
     return code == "0\n";
+}
+
+}  // namespace
+
+bool Xdotool(const std::string& arguments) { return Run("/usr/bin/xdotool " + arguments, nullptr); }
+
+std::string Output(const std::string& commandLine) {
+    std::string output;
+    return Run(commandLine, &output) ? output : std::string();
 }
 
 bool MoveTo(POINT screen) {
