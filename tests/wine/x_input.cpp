@@ -21,23 +21,17 @@ std::string WindowsPath(const std::string& unixPath) {
     return path;
 }
 
-}  // namespace
-
-namespace {
-
 // Runs a command line, its output into `output` when there is one.
 bool Run(const std::string& commandLine, std::string* output) {
     const std::string status = StatusFile();
-    const std::string printed = status + ".out";
-    std::string command = "/bin/sh -c \"" + commandLine + " >" +
-                          (output ? printed : std::string("/dev/null")) + " 2>&1; echo $? >" +
-                          status + "\"";
+    const std::string printed = output ? status + ".out" : "/dev/null";
+    std::string command =
+        "/bin/sh -c \"" + commandLine + " >" + printed + " 2>&1; echo $? >" + status + "\"";
     // Its standard handles are NUL: a Unix program given this program's own
     // leaves them unusable under Wine when it ends.
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE nul =
-        CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                    &inherit, OPEN_EXISTING, 0, nullptr);
+    HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             &inherit, OPEN_EXISTING, 0, nullptr);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -50,22 +44,19 @@ bool Run(const std::string& commandLine, std::string* output) {
     if (process.hThread) CloseHandle(process.hThread);
     if (process.hProcess) CloseHandle(process.hProcess);
 
-    // The messages are handled meanwhile, as the events come: a chain of
-    // input (press, drag, release) may need this program to answer its first
-    // events before the later ones mean anything, as a window manager's move
-    // does.
     const std::string file = WindowsPath(status);
     std::string code;
     for (const DWORD start = GetTickCount(); GetTickCount() - start < 10000;) {
         code = harness::ReadFile(file);
         if (code.find('\n') != std::string::npos) break;
+        // Handled as they come: in a chain of input (press, drag, release)
+        // Wine may have to answer the first events before the next mean
+        // anything, as when it hands a move to a window manager.
         harness::Pump(5);
     }
     DeleteFileA(file.c_str());
-    if (output) {
-        *output = harness::ReadFile(WindowsPath(printed));
-        DeleteFileA(WindowsPath(printed).c_str());
-    }
+    if (output) *output = harness::ReadFile(WindowsPath(printed));
+    if (output) DeleteFileA(WindowsPath(printed).c_str());
     harness::Pump(30);  // Wine reads the events it caused
     return code == "0\n";
 }
