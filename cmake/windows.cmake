@@ -161,6 +161,21 @@ if(TARGET layout_test)
         FIXTURES_REQUIRED wineprefix_120dpi TIMEOUT 600 ENVIRONMENT "${wine_env_120dpi}" RUN_SERIAL TRUE)
 endif()
 
+# The desktop test runs where a window manager frames the windows, as on a
+# user's desktop: a prefix of managed windows of its own, and openbox on its
+# virtual display. Set here over what the loop above gave it.
+if(TARGET desktop_test)
+    set(wine_env_desktop ${wine_env})
+    list(FILTER wine_env_desktop EXCLUDE REGEX "^WINEPREFIX=")
+    list(APPEND wine_env_desktop WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-managed
+         ORTOLAN_WINE_MANAGED=1 ORTOLAN_WINE_WM=openbox)
+    add_test(NAME wine.prefix_managed COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run --init)
+    set_tests_properties(wine.prefix_managed PROPERTIES
+        FIXTURES_SETUP wineprefix_managed TIMEOUT 300 ENVIRONMENT "${wine_env_desktop}" RUN_SERIAL TRUE)
+    set_tests_properties(wine.desktop PROPERTIES
+        FIXTURES_REQUIRED wineprefix_managed ENVIRONMENT "${wine_env_desktop}")
+endif()
+
 # The release package: made from this build, unpacked, and the module loaded
 # from the unpacked folder by the Wine tests.
 if(TARGET lifecycle_test)

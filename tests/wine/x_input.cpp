@@ -21,12 +21,12 @@ std::string WindowsPath(const std::string& unixPath) {
     return path;
 }
 
-}  // namespace
-
-bool Xdotool(const std::string& arguments) {
+// Runs a command line, its output into `output` when there is one.
+bool Run(const std::string& commandLine, std::string* output) {
     const std::string status = StatusFile();
+    const std::string printed = output ? status + ".out" : "/dev/null";
     std::string command =
-        "/bin/sh -c \"/usr/bin/xdotool " + arguments + " >/dev/null 2>&1; echo $? >" + status + "\"";
+        "/bin/sh -c \"" + commandLine + " >" + printed + " 2>&1; echo $? >" + status + "\"";
     // Its standard handles are NUL: a Unix program given this program's own
     // leaves them unusable under Wine when it ends.
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -50,11 +50,25 @@ bool Xdotool(const std::string& arguments) {
     for (const DWORD start = GetTickCount(); GetTickCount() - start < 10000;) {
         code = harness::ReadFile(file);
         if (code.find('\n') != std::string::npos) break;
-        Sleep(5);
+        // Handled as they come: in a chain of input (press, drag, release)
+        // Wine may have to answer the first events before the next mean
+        // anything, as when it hands a move to a window manager.
+        harness::Pump(5);
     }
     DeleteFileA(file.c_str());
+    if (output) *output = harness::ReadFile(WindowsPath(printed));
+    if (output) DeleteFileA(WindowsPath(printed).c_str());
     harness::Pump(30);  // Wine reads the events it caused
     return code == "0\n";
+}
+
+}  // namespace
+
+bool Xdotool(const std::string& arguments) { return Run("/usr/bin/xdotool " + arguments, nullptr); }
+
+std::string Output(const std::string& commandLine) {
+    std::string output;
+    return Run(commandLine, &output) ? output : std::string();
 }
 
 bool MoveTo(POINT screen) {

@@ -12,10 +12,14 @@
 
 namespace xinput {
 
-// Runs xdotool with `arguments` and waits for it (at most ten seconds);
-// false when it could not be started or failed. Then handles this thread's
-// messages for a moment, so that Wine has read the events it caused.
+// Runs xdotool with `arguments` (one command, or a chain of them) and waits
+// for it (at most ten seconds), handling this thread's messages meanwhile;
+// false when it could not be started or failed. Then handles them for a
+// moment more, so that Wine has read the events it caused.
 bool Xdotool(const std::string& arguments);
+// Runs a Unix command line (an X tool: "/usr/bin/xprop -root") in the same
+// way, and returns what it printed; empty when it failed.
+std::string Output(const std::string& commandLine);
 
 bool MoveTo(POINT screen);
 bool MoveBy(int dx, int dy);
