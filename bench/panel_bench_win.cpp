@@ -261,6 +261,56 @@ void TimeEditing(const hosting::MessageLoop& loop, HWND panel, HWND bare, const 
                                      keystroke, 1.3));
 }
 
+// A step of a drag on a spin's arrows against the spin step above: the
+// pointer two pixels further over the pressed up arrow of location Y (up and
+// down in turn) and the up-down control's WM_MOUSEMOVE, until the row's
+// apply returns; against VK_UP in location X, in the same rounds.
+void TimeDragging(HWND panel, const Settings& settings, std::vector<bench::Comparison>& results) {
+    const Clock clock;
+    HWND spin = GetDlgItem(panel, IDC_LOCATION_Y_SPIN);
+    HWND dragged = GetDlgItem(panel, IDC_LOCATION_Y);
+    HWND stepped = GetDlgItem(panel, IDC_LOCATION_X);
+    RECT r{};
+    GetWindowRect(spin, &r);
+    const POINT arrow{(r.left + r.right) / 2, r.top + 3};
+    const auto pointerAt = [&](int y) {
+        SetCursorPos(arrow.x, y);
+        POINT client{arrow.x, y};
+        ScreenToClient(spin, &client);
+        return MAKELPARAM(client.x, client.y);
+    };
+    SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, pointerAt(arrow.y));
+    SendMessageA(spin, WM_MOUSEMOVE, MK_LBUTTON, pointerAt(arrow.y - 10));  // the drag begins
+    std::vector<double> drag, spinStep;
+    for (int round = 0; round < settings.warmup + settings.rounds; ++round) {
+        const bool timed = round >= settings.warmup;
+        for (int place = 0; place < 2; ++place) {
+            Drain();
+            const int changed = standinChangedCount();
+            if (bench::SideAt(round, place, 2) == 0) {
+                const std::string before = Text(dragged);
+                const LPARAM at = pointerAt(arrow.y - 10 - (round % 2 == 0 ? 2 : 0));
+                const double t =
+                    clock.Microseconds([&] { SendMessageA(spin, WM_MOUSEMOVE, MK_LBUTTON, at); });
+                Require(standinChangedCount() == changed + 1 && Text(dragged) != before,
+                        "drag step rewrote the field and applied once");
+                if (timed) drag.push_back(t);
+            } else {
+                const double t =
+                    clock.Microseconds([&] { SendMessageA(stepped, WM_KEYDOWN, VK_UP, 1); });
+                SendMessageA(stepped, WM_KEYUP, VK_UP, 0xC0000001);
+                Require(standinChangedCount() == changed + 1, "spin step applied once");
+                if (timed) spinStep.push_back(t);
+            }
+        }
+    }
+    SendMessageA(spin, WM_LBUTTONUP, 0, pointerAt(arrow.y));
+    Require(GetCapture() == nullptr, "drag ended");
+    results.push_back(bench::Compare(
+        "drag step", "the pointer 2 pixels on over a spin's pressed arrow: step, rewrite, apply",
+        "VK_UP in location X (the spin step), timed in the same rounds", drag, spinStep, 1.3));
+}
+
 void TimeRepaint(HWND panel, HWND bare, const Settings& settings,
                  std::vector<bench::Comparison>& results) {
     const Clock clock;
@@ -589,6 +639,7 @@ int main(int argc, char** argv) {
     // Keys reach a panel only while it is the active window, as the user's do.
     SetActiveWindow(panel);
     TimeEditing(host.host.Loop(), panel, bare, settings, results);
+    TimeDragging(panel, settings, results);
     std::printf("panel_bench: repaints\n");
     std::fflush(stdout);
     TimeRepaint(panel, bare, settings, results);

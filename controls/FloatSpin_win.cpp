@@ -23,7 +23,6 @@ FloatSpin* FindSpin(HWND window) {
     return nullptr;
 }
 
-bool Held(int key) { return GetKeyState(key) < 0; }
 
 }  // namespace
 
@@ -92,7 +91,9 @@ LRESULT FloatSpin::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
         OnButtonDown();
         break;
     case WM_MOUSEMOVE:
-        if (pressed && GetCapture() == hwnd) {
+        // A press ends with the capture (WM_CAPTURECHANGED), so a pressed
+        // control holds it.
+        if (pressed) {
             OnPointerMoved(wp);
             // While dragging, the control's own tracking of its arrows is
             // kept out of it.
@@ -150,8 +151,9 @@ void FloatSpin::OnPointerMoved(WPARAM keys) {
     const bool began = !drag.Dragging();
     const int steps = drag.MoveTo(at.y);
     if (!drag.Dragging()) return;
-    SetCursor(LoadCursor(nullptr, IDC_SIZENS));
     if (began) {
+        // Kept while the control holds the mouse: no WM_SETCURSOR comes then.
+        SetCursor(LoadCursor(nullptr, IDC_SIZENS));
         const RECT inside{screen.left + 1, screen.top + 1, screen.right - 1, screen.bottom - 1};
         clip.Confine(inside);
     }
@@ -208,8 +210,16 @@ void FloatSpin::GetRange(double& minimum, double& maximum, double& step) const {
 // up-down control.
 LRESULT FloatSpin::OnDeltaPos(const NMUPDOWN& change) {
     HWND buddy = Buddy();
-    StepFrom(buddy, GetValue(buddy), change.iDelta, StepScale(Held(VK_SHIFT), Held(VK_CONTROL)));
+    StepFrom(buddy, GetValue(buddy), change.iDelta, HeldModifiersScale());
     return 0;
+}
+
+double HeldModifiersScale() {
+    // The whole keyboard at once: under Wine each reading is a server round
+    // trip, one for two keys.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    return StepScale((keys[VK_SHIFT] & 0x80) != 0, (keys[VK_CONTROL] & 0x80) != 0);
 }
 
 void FloatSpin::Step(int delta, double scale) {

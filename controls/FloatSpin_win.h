@@ -82,3 +82,8 @@ private:
     // pixel away from its edges.
     CursorClip clip;
 };
+
+// StepScale of Shift and Ctrl as the thread's keyboard state holds them now
+// (as of the message being handled).
+double HeldModifiersScale();
+

@@ -279,8 +279,7 @@ bool TransformPanel::PreviewInput(MSG& msg) {
     if (field < 0) return false;
     if (arrowKey) {
         const int presses = std::max(1, static_cast<int>(LOWORD(msg.lParam))) + TakeQueuedRepeats(msg);
-        spins[field].Step(msg.wParam == VK_UP ? presses : -presses,
-                          StepScale(GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0));
+        spins[field].Step(msg.wParam == VK_UP ? presses : -presses, HeldModifiersScale());
         return true;
     }
     const WORD keys = GET_KEYSTATE_WPARAM(msg.wParam);
