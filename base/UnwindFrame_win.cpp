@@ -3,26 +3,19 @@
 // entry stops them inside the frame.
 #include <windows.h>
 
+#include "base/ExceptionChain_win.h"
 #include "base/ModuleEntry.h"
 
 #if defined(__i386__)
 
-// 32-bit Windows keeps the thread's structured-exception frames as a chain of
-// records on the stack, whose head is at fs:0. The handler of each record is
-// called as the exception is dispatched (to ask whether it handles it) and
-// again, with EXCEPTION_UNWINDING, when a handler further out unwinds the
-// stack to itself before it goes on (RtlUnwind): that second call is when
-// the entry gives back what it holds. The image has no table of safe
+// A record of the thread's structured-exception chain (ExceptionChain_win.h):
+// its handler's second call, as a handler further out unwinds the stack, is
+// when the entry gives back what it holds. The image has no table of safe
 // handlers, so the system accepts any handler in it.
 namespace {
 
-struct Registration {
-    Registration* next;
-    EXCEPTION_DISPOSITION(__cdecl* handler)(EXCEPTION_RECORD*, void*, CONTEXT*, void*);
-};
-
 struct UnwindFrame {
-    Registration registration;  // first: the handler is given its address
+    ExceptionRecordLink link;  // first: the handler is given its address
     ModuleStateGuard* guard;
 };
 
@@ -37,10 +30,10 @@ EXCEPTION_DISPOSITION __cdecl UnwindHandler(EXCEPTION_RECORD* record, void* esta
 
 __attribute__((noinline)) void CallInUnwindFrame(void (*body)(void*), void* context,
                                                  ModuleStateGuard& guard) {
-    UnwindFrame frame{{reinterpret_cast<Registration*>(__readfsdword(0)), UnwindHandler}, &guard};
-    __writefsdword(0, reinterpret_cast<DWORD>(&frame.registration));
+    UnwindFrame frame{{nullptr, UnwindHandler}, &guard};
+    PushExceptionLink(frame.link);
     body(context);
-    __writefsdword(0, reinterpret_cast<DWORD>(frame.registration.next));
+    PopExceptionLink(frame.link);
 }
 
 #elif defined(__x86_64__)

@@ -4,6 +4,7 @@
 
 #include <csetjmp>
 
+#include "base/ExceptionChain_win.h"
 #include "host/standin.h"
 
 namespace hosting {
@@ -15,21 +16,17 @@ int CaughtHostExceptions() { return caught; }
 
 #if defined(__i386__)
 
-// The handler is a record of the thread's structured-exception chain (fs:0),
-// as a compiler with structured exceptions would build it. It takes the
-// host's exception: it unwinds the frames above itself (each record there is
-// called with EXCEPTION_UNWINDING and unlinked), then jumps back into the
-// frame that installed it.
+// The handler is a record of the thread's structured-exception chain
+// (base/ExceptionChain_win.h), as a compiler with structured exceptions would
+// build it around the loop's work. It takes the host's exception: it unwinds
+// the frames above itself (each record there is called with
+// EXCEPTION_UNWINDING and unlinked), then jumps back into the frame that
+// linked it.
 namespace {
 
-struct Registration {
-    Registration* next;
-    EXCEPTION_DISPOSITION(__cdecl* handler)(EXCEPTION_RECORD*, void*, CONTEXT*, void*);
-};
-
 struct CatchFrame {
-    Registration registration;  // first: the handler is given its address
-    std::jmp_buf* resume;
+    ExceptionRecordLink link;  // first: the handler is given its address
+    void** resume;             // a __builtin_setjmp buffer
 };
 
 EXCEPTION_DISPOSITION __cdecl CatchHandler(EXCEPTION_RECORD* record, void* establisher, CONTEXT*,
@@ -39,25 +36,27 @@ EXCEPTION_DISPOSITION __cdecl CatchHandler(EXCEPTION_RECORD* record, void* estab
     if (record->ExceptionCode != STANDIN_HOST_EXCEPTION) return ExceptionContinueSearch;
     // Read before the unwind: RtlUnwind need not keep the registers a
     // compiler expects kept.
-    std::jmp_buf* volatile resume = static_cast<CatchFrame*>(establisher)->resume;
+    void** volatile resume = static_cast<CatchFrame*>(establisher)->resume;
     RtlUnwind(establisher, nullptr, record, nullptr);
-    std::longjmp(*resume, 1);
+    // The compiler's own jump, not the runtime's longjmp, which would read
+    // the record as one of another compiler's frames and unwind it again.
+    __builtin_longjmp(resume, 1);
 }
 
 }  // namespace
 
 bool CatchHostException(void (*fn)(void*), void* context) {
-    std::jmp_buf resume;
-    CatchFrame frame{{reinterpret_cast<Registration*>(__readfsdword(0)), CatchHandler}, &resume};
-    __writefsdword(0, reinterpret_cast<DWORD>(&frame.registration));
+    void* resume[5];
+    CatchFrame frame{{nullptr, CatchHandler}, resume};
+    PushExceptionLink(frame.link);
     volatile bool returned = false;
-    if (setjmp(resume) == 0) {
+    if (__builtin_setjmp(resume) == 0) {
         fn(context);
         returned = true;
     } else {
         ++caught;
     }
-    __writefsdword(0, reinterpret_cast<DWORD>(frame.registration.next));
+    PopExceptionLink(frame.link);
     return returned;
 }
 
