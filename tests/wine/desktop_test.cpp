@@ -12,19 +12,6 @@ using namespace harness;
 
 namespace {
 
-template <class Condition>
-bool PumpUntil(Condition holds, DWORD limit = 5000) {
-    for (const DWORD start = GetTickCount(); !holds(); Pump(20))
-        if (GetTickCount() - start > limit) return false;
-    return true;
-}
-
-RECT WindowRect(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
-
 // A window's X window as xprop lists it ("0x800004,"), and a root window
 // property as xprop prints it, each line ended by a comma too.
 std::string XWindow(HWND window) {
@@ -50,9 +37,7 @@ bool PanelAboveView(const OpenedPanel& p) {
 }
 
 struct MappedPanel : OpenedPanel {
-    MappedPanel() {
-        REQUIRE(PumpUntil([&] { return PanelAboveView(*this); }));
-    }
+    MappedPanel() { REQUIRE(PumpUntil([&] { return PanelAboveView(*this); })); }
 };
 
 }  // namespace

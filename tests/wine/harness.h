@@ -44,6 +44,20 @@ std::string Describe(const char* a, const char* b, const A& av, const B& bv) {
 // Processes this thread's messages for the given time.
 void Pump(DWORD milliseconds = 50);
 
+// Processes them until `holds()` (false after `limit` milliseconds without).
+template <class Condition>
+bool PumpUntil(Condition holds, DWORD limit = 5000) {
+    for (const DWORD start = GetTickCount(); !holds(); Pump(20))
+        if (GetTickCount() - start > limit) return false;
+    return true;
+}
+
+inline RECT WindowRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
 // A long test that is still making progress starts its minute again: the
 // watchdog ends only a test that stops between two calls.
 void KeepAlive();

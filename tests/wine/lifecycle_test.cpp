@@ -15,12 +15,6 @@ using namespace harness;
 
 namespace {
 
-RECT WindowRect(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
-
 // Owned by the view and centred over its client area, measured from its
 // outer corner.
 void CheckCentredOver(HWND view, HWND panel) {
