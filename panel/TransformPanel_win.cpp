@@ -117,6 +117,7 @@ INT_PTR TransformPanel::Dispatch(HWND window, UINT message, WPARAM wp, LPARAM lp
         self = reinterpret_cast<TransformPanel*>(GetWindowLongPtrA(window, DWLP_USER));
     }
     if (!self) return FALSE;
+    if (ModelessKeyboard::OnDialogMessage(window, message, wp)) return TRUE;
     const INT_PTR result = self->OnMessage(message, wp, lp);
     if (message == WM_NCDESTROY) {
         ModelessKeyboard::Deactivate(window);

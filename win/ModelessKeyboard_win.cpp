@@ -1,6 +1,7 @@
 #include "win/ModelessKeyboard_win.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "base/ModuleEntry.h"
 
@@ -53,35 +54,54 @@ HWND CaptureInDialog(HWND dialog) {
     return capture && GetAncestor(capture, GA_ROOT) == dialog ? capture : nullptr;
 }
 
-// True when the key (or the wheel) was the dialog's and has been handled.
-bool HandleKey(MSG& msg) {
-    if (!msg.hwnd) return false;
-    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-    if (root != activeDialog) return false;
+// Whether a key (or the wheel) that the host's loop has just retrieved is
+// the active dialog's: every key while an edit field has the focus, the
+// dialog's own keys elsewhere, the wheel over any of its windows (the
+// preview may want it).
+bool IsTheDialogs(const MSG& msg) {
+    if (!msg.hwnd || GetAncestor(msg.hwnd, GA_ROOT) != activeDialog) return false;
     if (InModalLoop()) return false;
+    if (msg.message == WM_MOUSEWHEEL) return activePreview != nullptr;
+    return IsDialogKey(msg) || IsEditControl(msg.hwnd);
+}
+
+// The keys taken from the host's loop, each until the loop dispatches the
+// message that stands in its place: one at a time in any ordinary loop.
+struct Taken {
+    WPARAM id;
+    MSG msg;
+};
+std::vector<Taken> taken;
+WPARAM lastTaken = 0;
+
+UINT TakenMessage() {
+    static const UINT message = RegisterWindowMessageA("OrtolanTakenInput");
+    return message;
+}
+
+// The key handled as the dialog manager would, with what comes first: the
+// Escape of a control that holds the mouse, and the preview.
+void HandleTaken(HWND dialog, MSG& msg) {
     if (msg.wParam == VK_ESCAPE && (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP)) {
-        if (HWND holder = CaptureInDialog(root)) {
+        if (HWND holder = CaptureInDialog(dialog)) {
             msg.hwnd = holder;
             DispatchMessageA(&msg);
-            return true;
+            return;
         }
     }
-    if (activePreview && activePreview->PreviewInput(msg)) return true;
-    if (msg.message == WM_MOUSEWHEEL) return false;
-    bool dialogKey = IsDialogKey(msg);
-    if (!dialogKey) {
-        // Elsewhere than in an edit field, the host's.
-        if (!IsEditControl(msg.hwnd)) return false;
-        // Alt combinations may be the dialog's mnemonics.
-        dialogKey = msg.message >= WM_SYSKEYDOWN && msg.message <= WM_SYSDEADCHAR;
+    if (activePreview && activePreview->PreviewInput(msg)) return;
+    // Alt combinations may be the dialog's mnemonics.
+    const bool dialogKey =
+        IsDialogKey(msg) || (msg.message >= WM_SYSKEYDOWN && msg.message <= WM_SYSDEADCHAR);
+    if (dialogKey) {
+        IsDialogMessageA(dialog, &msg);
+        return;
     }
-    if (dialogKey) return IsDialogMessageA(root, &msg) != FALSE;
     // Any other key in an edit field: the dialog manager would translate and
     // dispatch it unchanged (the edit wants its characters), so that is done
-    // here without asking the control again.
-    TranslateMessage(&msg);
+    // here without asking the control again. The wheel goes to its window.
+    if (msg.message != WM_MOUSEWHEEL) TranslateMessage(&msg);
     DispatchMessageA(&msg);
-    return true;
 }
 
 LRESULT CALLBACK GetMessageHook(int code, WPARAM removal, LPARAM lp) {
@@ -92,14 +112,12 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM removal, LPARAM lp) {
         MSG& msg = *reinterpret_cast<MSG*>(lp);
         if (((msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) ||
              msg.message == WM_MOUSEWHEEL) &&
-            GuardedEntry([&] { return HandleKey(msg); }, [] { return false; })) {
-            msg.message = WM_NULL;
-            msg.wParam = 0;
-            msg.lParam = 0;
+            GuardedEntry([&] { return IsTheDialogs(msg); }, [] { return false; })) {
+            taken.push_back({++lastTaken, msg});
+            msg = MSG{activeDialog, TakenMessage(), lastTaken, 0, msg.time, msg.pt};
         }
     }
-    // The hook handle is ignored here: the hook may already be gone, as when
-    // Escape hid the panel.
+    // The hook handle is ignored here: the hook may already be gone.
     return CallNextHookEx(nullptr, code, removal, lp);
 }
 
@@ -121,6 +139,19 @@ void ModelessKeyboard::Shutdown() {
     hook = nullptr;
     activeDialog = nullptr;
     activePreview = nullptr;
+    taken.clear();
+}
+
+bool ModelessKeyboard::OnDialogMessage(HWND dialog, UINT message, WPARAM wp) {
+    if (message != TakenMessage() || taken.empty()) return false;
+    // Taken before this one and never dispatched (a loop that dropped them):
+    // gone.
+    auto it = std::find_if(taken.begin(), taken.end(), [&](const Taken& t) { return t.id == wp; });
+    if (it == taken.end()) return false;
+    MSG msg = it->msg;
+    taken.erase(taken.begin(), it + 1);
+    HandleTaken(dialog, msg);
+    return true;
 }
 
 int TakeQueuedRepeats(const MSG& keyDown) {

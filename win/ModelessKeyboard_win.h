@@ -5,10 +5,19 @@
 // Delete typed into a field deletes the host's object, Ctrl+V pastes into
 // the host's document and Tab moves nowhere. A registered dialog gets its
 // keys first instead. A message hook of the thread (WH_GETMESSAGE) sees each
-// key message as the loop retrieves it; the dialog manager handles it
-// (IsDialogMessage, which translates and dispatches it too), and the loop
-// receives WM_NULL in its place, so that neither its accelerators nor its own
-// IsDialogMessage handle the key a second time.
+// key message as the loop retrieves it, takes the dialog's, and leaves the
+// loop a message of the dialog's own in its place, which no accelerator and
+// no IsDialogMessage of the host's mistakes for a key. The loop dispatches
+// that to the dialog, whose procedure hands it back here
+// (OnDialogMessage), and the dialog manager handles the key then
+// (IsDialogMessage, which translates and dispatches it too). The key is not
+// handled inside the hook because the system calls a hook from its own code
+// in the middle of the loop's GetMessage: an exception of the host's own
+// raised in that handling (in a host call of the apply that the key starts)
+// would have to pass the system's frames on its way to the host's loop,
+// which 64-bit Windows does not let a 32-bit program's exception do. Handled
+// in the dialog's procedure, it is dispatched by the host's loop like any
+// message of any window.
 //
 // Which keys are the dialog's: with the focus in an edit control, all of
 // them; with the focus on another of its controls, the dialog's own keys
@@ -60,6 +69,9 @@ public:
     // in the thread's message path would crash the host, so the module
     // calls this before it is unloaded.
     static void Shutdown();
+    // The dialog's procedure hands each message here first: true when it was
+    // one that stands for a key taken from the host's loop, now handled.
+    static bool OnDialogMessage(HWND dialog, UINT message, WPARAM wp);
 };
 
 // The key-downs of the same key for the same window that wait in the queue

@@ -27,6 +27,7 @@ private:
 
 Lock boxesLock;
 std::vector<std::string> dismissedBoxes;
+void (*volatile boxSeen)(HWND) = nullptr;
 
 // Reads and dismisses a visible dialog box of this process unless it is a panel.
 BOOL CALLBACK DismissBox(HWND window, LPARAM) {
@@ -39,6 +40,7 @@ BOOL CALLBACK DismissBox(HWND window, LPARAM) {
     if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return TRUE;  // a panel
     char text[512] = {};
     GetDlgItemTextA(window, 0xFFFF, text, sizeof text);  // the message box's text
+    if (boxSeen) boxSeen(window);
     {
         Hold hold(boxesLock);
         dismissedBoxes.push_back(text);
@@ -58,6 +60,8 @@ DWORD WINAPI BoxWatcher(void*) {
 }  // namespace
 
 void StartBoxWatcher() { CreateThread(nullptr, 0, BoxWatcher, nullptr, 0, nullptr); }
+
+void OnEveryBox(void (*seen)(HWND)) { boxSeen = seen; }
 
 std::vector<std::string> TakeDismissedBoxes() {
     Hold hold(boxesLock);

@@ -3,6 +3,8 @@
 // process that is not a panel. The tests and the benchmarks use it alike.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -13,5 +15,9 @@ void StartBoxWatcher();
 
 // Texts of the modal message boxes dismissed since the last call.
 std::vector<std::string> TakeDismissedBoxes();
+
+// Called on the watcher's thread with each box it finds, before it is
+// dismissed; null for none.
+void OnEveryBox(void (*seen)(HWND box));
 
 }  // namespace harness

@@ -162,11 +162,8 @@ WINE_TEST(AFieldWithoutANumberPromptsAndSelectsIt) {
 
 namespace {
 HWND promptOwner = nullptr;
-int ownerEnabledDuringPrompt = -1;
-void CALLBACK RecordOwnerDuringPrompt(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);  // only the prompt's own loop dispatches it
-    ownerEnabledDuringPrompt = IsWindowEnabled(promptOwner) ? 1 : 0;
-}
+volatile int ownerEnabledDuringPrompt = -1;
+void RecordOwner(HWND) { ownerEnabledDuringPrompt = IsWindowEnabled(promptOwner) ? 1 : 0; }
 }  // namespace
 
 // While the prompt is up the host's main view takes no input either (a
@@ -175,16 +172,17 @@ void CALLBACK RecordOwnerDuringPrompt(HWND, UINT, UINT_PTR timer, DWORD) {
 WINE_TEST(ThePromptIsModalToTheHostsMainView) {
     OpenedPanel p;
     promptOwner = p.f.view;
+    OnEveryBox(RecordOwner);
     for (bool hostDisabledIt : {false, true}) {
         EnableWindow(p.f.view, !hostDisabledIt);
         ownerEnabledDuringPrompt = -1;
-        SetTimer(nullptr, 0, 1, RecordOwnerDuringPrompt);
         SetWindowTextA(p.Item(IDC_LOCATION_X), "-");
         CHECK_EQ(1u, TakeDismissedBoxes().size());
         CHECK_EQ(0, ownerEnabledDuringPrompt);
         CHECK_EQ(!hostDisabledIt, IsWindowEnabled(p.f.view) != FALSE);
         SetWindowTextA(p.Item(IDC_LOCATION_X), "0");
     }
+    OnEveryBox(nullptr);
 }
 
 WINE_TEST(NumbersThatDoNotFitAFloatAreRefusedLikeText) {
