@@ -177,41 +177,20 @@ TEST(FloatSpinPositions, PositionFollowsValue) {
     EXPECT_FALSE(PositionFor(5.0, Row(5.0, 5.0, 1.0, 3)).has_value());
 }
 
-TEST(SpinDrag, StepsFollowTheTravelFromThePressOnceItPassesTheThreshold) {
-    SpinDrag drag;
-    drag.Press(500, 4);
-    EXPECT_EQ(0, drag.MoveTo(497));  // within the threshold: still a press
-    EXPECT_FALSE(drag.Dragging());
-    EXPECT_EQ(5, drag.MoveTo(490));  // ten pixels up: the whole travel counts
-    EXPECT_TRUE(drag.Dragging());
-    EXPECT_EQ(0, drag.MoveTo(489));
-    EXPECT_EQ(-5, drag.MoveTo(501));  // back past the press: a pixel below it is no step yet
-    EXPECT_EQ(-1, drag.MoveTo(503));  // toward zero, as upward
-}
-
-TEST(SpinDrag, ThePointerIsPutBackBeforeTheEdgeAndTheTravelKept) {
+TEST(SpinDrag, TheTravelFromThePressBecomesStepsAndSurvivesThePointerPutBack) {
     SpinDrag drag;
     drag.Press(300, 4);
-    drag.MoveTo(100);
+    EXPECT_EQ(0, drag.MoveTo(297));  // within the threshold: still a press
+    EXPECT_EQ(5, drag.MoveTo(290));  // past it: the whole travel counts
+    EXPECT_EQ(-5, drag.MoveTo(301));  // toward zero, so one pixel below is no step yet
     EXPECT_EQ(std::nullopt, drag.KeepFromEdge(100, 0, 1024));
-    EXPECT_EQ(std::optional<int>(300), drag.KeepFromEdge(20, 0, 1024));
     EXPECT_EQ(std::optional<int>(300), drag.KeepFromEdge(1000, 0, 1024));
     drag.MoveTo(20);
     drag.PutBack(300);
-    EXPECT_EQ(10, drag.MoveTo(280));  // 280 + 20 pixels of travel: 150 steps in all
-    SpinDrag nearTop;
-    nearTop.Press(10, 4);  // a press by the edge goes back to the middle instead
-    EXPECT_EQ(std::optional<int>(512), nearTop.KeepFromEdge(5, 0, 1024));
-}
-
-TEST(SpinDrag, ShiftStepsATenthAndCtrlTenTimes) {
-    EXPECT_EQ(1.0, StepScale(false, false));
-    EXPECT_EQ(0.1, StepScale(true, false));
+    EXPECT_EQ(10, drag.MoveTo(280));
+    SpinDrag byTheEdge;
+    byTheEdge.Press(10, 4);  // goes back to the middle instead
+    EXPECT_EQ(std::optional<int>(512), byTheEdge.KeepFromEdge(5, 0, 1024));
+    EXPECT_EQ(0.1, StepScale(true, true));  // Shift wins
     EXPECT_EQ(10.0, StepScale(false, true));
-    EXPECT_EQ(0.1, StepScale(true, true));
-    EXPECT_EQ("0.010", Step(0.0, 1, [] {
-                  SpinSettings fine = kLocation;
-                  fine.step *= StepScale(true, false);
-                  return fine;
-              }()));
 }

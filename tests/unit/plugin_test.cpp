@@ -157,7 +157,7 @@ TEST(PanelGeometryTest, AnchorsFollowThePictureInALargerLayout) {
 // its destructors never run, the guard is told instead.
 TEST(ModuleStateTest, AnUnwoundEntryGivesBackWhatItHeldAndTheCallersState) {
     struct Flag : HeldForEntry {
-        explicit Flag(std::vector<int>& order, int id) : order(order), id(id) {}
+        Flag(std::vector<int>& order, int id) : order(order), id(id) {}
         void GiveBack() noexcept override { order.push_back(id); }
         std::vector<int>& order;
         int id;
@@ -165,21 +165,15 @@ TEST(ModuleStateTest, AnUnwoundEntryGivesBackWhatItHeldAndTheCallersState) {
     std::vector<int> order;
     ModuleState outer, inner;
     ModuleStateGuard entry(outer);
-    Flag kept(order, 0);  // the outer entry's, not given back by the inner one
+    Flag kept(order, 0);  // the outer entry's
     alignas(ModuleStateGuard) unsigned char frame[sizeof(ModuleStateGuard)];
-    alignas(Flag) unsigned char first[sizeof(Flag)], second[sizeof(Flag)];
+    alignas(Flag) unsigned char held[2][sizeof(Flag)];  // never destroyed, as when unwound
     auto* guard = new (frame) ModuleStateGuard(inner);
-    new (first) Flag(order, 1);
-    new (second) Flag(order, 2);
+    new (held[0]) Flag(order, 1);
+    new (held[1]) Flag(order, 2);
     guard->Unwound();
     EXPECT_EQ((std::vector<int>{2, 1}), order);
     EXPECT_EQ(&outer, CurrentModuleState());
-    {
-        ModuleStateGuard next(inner);  // one deep again, not three
-        EXPECT_EQ(&inner, CurrentModuleState());
-        Flag later(order, 3);
-    }
-    EXPECT_EQ(&outer, CurrentModuleState());
-    EXPECT_TRUE(InsideModule());
+    ModuleStateGuard next(inner);
+    EXPECT_EQ(&inner, CurrentModuleState());
 }
-

@@ -80,14 +80,6 @@ bool MoveBy(int dx, int dy) {
     return Xdotool("mousemove_relative -- " + std::to_string(dx) + " " + std::to_string(dy));
 }
 
-bool Press(int button) { return Xdotool("mousedown " + std::to_string(button)); }
-bool Release(int button) { return Xdotool("mouseup " + std::to_string(button)); }
-bool Click(int button) { return Xdotool("click " + std::to_string(button)); }
-
-bool KeyDown(const char* key) { return Xdotool(std::string("keydown ") + key); }
-bool KeyUp(const char* key) { return Xdotool(std::string("keyup ") + key); }
-bool Tap(const char* key) { return Xdotool(std::string("key ") + key); }
-
 POINT CentreOf(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
