@@ -23,7 +23,6 @@ FloatSpin* FindSpin(HWND window) {
     return nullptr;
 }
 
-
 }  // namespace
 
 // A press held over a step that calls into the host: should the host end
@@ -206,11 +205,8 @@ void FloatSpin::GetRange(double& minimum, double& maximum, double& step) const {
     step = settings.step;
 }
 
-// The buddy is asked for once per step: each question is a message to the
-// up-down control.
 LRESULT FloatSpin::OnDeltaPos(const NMUPDOWN& change) {
-    HWND buddy = Buddy();
-    StepFrom(buddy, GetValue(buddy), change.iDelta, HeldModifiersScale());
+    Step(change.iDelta, HeldModifiersScale());
     return 0;
 }
 
@@ -222,6 +218,8 @@ double HeldModifiersScale() {
     return StepScale((keys[VK_SHIFT] & 0x80) != 0, (keys[VK_CONTROL] & 0x80) != 0);
 }
 
+// The buddy is asked for once per step: each question is a message to the
+// up-down control.
 void FloatSpin::Step(int delta, double scale) {
     HWND buddy = Buddy();
     StepFrom(buddy, GetValue(buddy), delta, scale);

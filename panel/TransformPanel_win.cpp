@@ -11,6 +11,7 @@
 #include "res/box_marks.h"
 #include "res/resource.h"
 #include "res/version.h"
+#include "win/CommonControls_win.h"
 #include "win/Gdi_win.h"
 #include "win/ModelessKeyboard_win.h"
 #include "win/PixelGeometry_win.h"
@@ -30,16 +31,6 @@ void Line(HDC dc, COLORREF colour, std::initializer_list<POINT> points) {
     for (++it; it != points.end(); ++it) LineTo(dc, it->x, it->y);
 }
 
-// The template's up-down controls are of a common control class, which a
-// module asks for before it makes one: Windows registers those classes on
-// request (Wine registers them all at load, and hides a missing request).
-void InitUpDownClass() {
-    static bool done = false;
-    if (done) return;
-    const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_UPDOWN_CLASS};
-    done = InitCommonControlsEx(&classes) != FALSE;
-}
-
 }  // namespace
 
 TransformPanel::TransformPanel(PanelNotifier*) {}
@@ -49,7 +40,7 @@ TransformPanel::~TransformPanel() {
 }
 
 bool TransformPanel::OpenPanel() {
-    InitUpDownClass();
+    RequireCommonControls(ICC_UPDOWN_CLASS);  // the template's spins
     mainView.Attach(tsxGetMainViewHwnd());
     HWND created = CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_TRANSFORM_PANEL),
                                       mainView.Get(), DialogProc, reinterpret_cast<LPARAM>(this));

@@ -2,20 +2,7 @@
 
 #include <commctrl.h>
 
-namespace {
-
-// The tooltip class is a common control class, which a module asks for
-// before it makes one.
-bool InitTooltipClass() {
-    static bool done = false;
-    if (!done) {
-        const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
-        done = InitCommonControlsEx(&classes) != FALSE;
-    }
-    return done;
-}
-
-}  // namespace
+#include "win/CommonControls_win.h"
 
 void HoverTips::OnSetCursor(HWND dialog, HWND under, UINT mouseMessage) {
     // Over a part that answers its hit tests as non-client (a dialog whose
@@ -51,7 +38,7 @@ void HoverTips::Reset() {
 }
 
 bool HoverTips::Create(HWND dialog) {
-    if (!InitTooltipClass()) return false;
+    if (!RequireCommonControls(ICC_BAR_CLASSES)) return false;  // the tooltip's class
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
     tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog,
