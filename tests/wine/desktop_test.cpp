@@ -1,7 +1,5 @@
-// The panel in managed windows under a window manager (openbox, see
-// cmake/windows.cmake), driven by real X input: the window manager's moves and
-// stacking come from the X server. Wine waits for it at every map, unmap and
-// move, so every outcome is polled for.
+// The panel in managed windows under openbox (cmake/windows.cmake), driven by
+// real X input. Wine waits for the window manager, so every outcome is polled.
 #include <cstdint>
 
 #include "harness.h"
@@ -43,7 +41,7 @@ WINE_TEST(ThePanelStaysAboveTheViewDragsHidesAndTakesItsKeys) {
     REQUIRE(PumpUntil([&] { return PanelAboveView(p); }));
     const RECT view = WindowRect(p.f.view), opened = WindowRect(p.panel);
     RECT inside{};
-    CHECK(IntersectRect(&inside, &view, &opened) && EqualRect(&inside, &opened));
+    CHECK(IntersectRect(&inside, &view, &opened) && EqualRect(&inside, &opened));  // over the view
     // A click on the view: the window manager raises it and gives it the focus.
     POINT bare{10, 10};
     ClientToScreen(p.f.view, &bare);

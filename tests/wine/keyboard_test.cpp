@@ -227,4 +227,3 @@ WINE_TEST(AHostsOwnExceptionLeavesThePanelItsKeys) {
     CHECK_EQ(42.0f, Cube().location.x);
     CHECK_EQ(0, p.f.host.Keys().Fired());
 }
-

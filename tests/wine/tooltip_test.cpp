@@ -22,11 +22,11 @@ HWND TooltipOf(HWND panel) {
 std::string RestOn(const OpenedPanel& p, int id) {
     xinput::MoveTo(xinput::CentreOf(p.Item(id)));
     std::string shown;
-    for (const DWORD start = GetTickCount(); shown != TipOf(id) && GetTickCount() - start < 3000;) {
-        Pump(20);
+    PumpUntil([&] {
         HWND tooltip = TooltipOf(p.panel);
         shown = tooltip && IsWindowVisible(tooltip) ? Text(tooltip) : "";
-    }
+        return shown == TipOf(id);
+    }, 3000);
     return shown;
 }
 
