@@ -1,6 +1,7 @@
 #include "controls/NumberText.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <system_error>
 
@@ -166,4 +167,19 @@ bool ParseFieldFloat(const std::string& text, float& value) {
 
 std::string FormatFieldFloat(float value) {
     return FormatDecimal(static_cast<double>(value), DecimalForm::General, 6);
+}
+
+const std::string& FieldNumber::Write(float value) {
+    written = FormatFieldFloat(value);
+    exact = value;
+    kept = std::isfinite(value);
+    return written;
+}
+
+bool FieldNumber::Read(const std::string& text, float& value) const {
+    if (kept && text == written) {
+        value = exact;
+        return true;
+    }
+    return ParseFieldFloat(text, value);
 }

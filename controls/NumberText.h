@@ -49,3 +49,25 @@ bool ParseFieldFloat(const std::string& text, float& value);
 // A float member to its field's text: "%g", six significant digits, with
 // '.' for the point (FormatDecimal).
 std::string FormatFieldFloat(float value);
+
+// The number behind a value field's text. A field shows six significant
+// digits, so the text written for a host's value is mostly not that value,
+// and reading it back would round a component the user never touched: with
+// X at 12345.678, typing a new Y would move the object 0.022 along X. So
+// the exact number is kept with the text written for it, and while the
+// field holds that very text, it stands for that number. Any other text,
+// typed or stepped, reads as it reads (ParseFieldFloat). A value that is
+// not finite is not kept: its text ("nan", "inf") is refused as typed.
+class FieldNumber {
+public:
+    // The text to write into the field for `value`; from now on that text
+    // stands for `value` exactly.
+    const std::string& Write(float value);
+    // The field's number for its text now; false when the text is refused.
+    bool Read(const std::string& text, float& value) const;
+
+private:
+    std::string written;
+    float exact = 0.0f;
+    bool kept = false;
+};

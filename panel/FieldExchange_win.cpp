@@ -1,5 +1,7 @@
 #include "panel/FieldExchange_win.h"
 
+#include <vector>
+
 #include "app/PanelApp_win.h"
 #include "controls/NumberText.h"
 #include "res/resource.h"
@@ -9,32 +11,45 @@ namespace {
 
 constexpr const char* kNumberPrompt = "Please enter a number.";
 
-// While the prompt is up, the panel's owner, the host's main view, takes no
-// input either, as a modal box's owner would not: a click there could select
-// another object, which the command that raised the prompt would then write
-// to. The view's enabled state is put back as it was, so a view that its
-// host had disabled stays disabled.
+// While the prompt is up, the host takes no input either, as under a
+// task-modal message box: every enabled top-level window of the thread, the
+// main view, its palettes and the host's other windows, is disabled. A click
+// there could select another object, which the command that raised the
+// prompt would then write to. The box disables the panel, its owner, itself,
+// and gives the panel back the activation when it goes. Afterwards exactly
+// the windows disabled here are enabled again, so one that its host had
+// disabled stays disabled.
 class PromptScope : public HeldForEntry {
 public:
-    PromptScope(HWND dialog, bool& prompting)
-        : prompting(prompting), owner(GetWindow(dialog, GW_OWNER)) {
+    PromptScope(HWND dialog, bool& prompting) : prompting(prompting), dialog(dialog) {
         prompting = true;
-        if (owner && IsWindowEnabled(owner)) {
-            EnableWindow(owner, FALSE);
-            ownerDisabled = true;
-        }
+        EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(this));
     }
     ~PromptScope() { GiveBack(); }
     void GiveBack() noexcept override {
         prompting = false;
-        if (ownerDisabled) EnableWindow(owner, TRUE);
-        ownerDisabled = false;
+        for (HWND window : disabled)
+            if (IsWindow(window)) EnableWindow(window, TRUE);
+        disabled.clear();
     }
 
 private:
+    // Called by the system: nothing may be thrown through it.
+    static BOOL CALLBACK DisableOne(HWND window, LPARAM scope) {
+        auto& self = *reinterpret_cast<PromptScope*>(scope);
+        if (window == self.dialog || !IsWindowEnabled(window)) return TRUE;
+        try {
+            self.disabled.push_back(window);
+        } catch (...) {
+            return FALSE;
+        }
+        EnableWindow(window, FALSE);
+        return TRUE;
+    }
+
     bool& prompting;
-    HWND owner;
-    bool ownerDisabled = false;
+    HWND dialog;
+    std::vector<HWND> disabled;
 };
 
 }  // namespace
@@ -48,6 +63,7 @@ void FieldExchange::Bind(HWND dialogWindow) {
         fields[i].window = GetDlgItem(dialog, kValueFields[i].field);
         fields[i].text.clear();
         fields[i].stale = false;
+        fields[i].number = FieldNumber();
     }
     axisBox = GetDlgItem(dialog, IDC_AXIS_MODE);
 }
@@ -72,7 +88,7 @@ bool FieldExchange::ToMembers() {
     if (prompting) return false;
     for (int i = 0; i < kValueFieldCount; ++i) {
         float value = 0.0f;
-        if (!ParseFieldFloat(FieldText(i), value)) {
+        if (!fields[i].number.Read(FieldText(i), value)) {
             PromptForNumber(i);
             return false;
         }
@@ -85,7 +101,7 @@ bool FieldExchange::ToMembers() {
 void FieldExchange::ToFields() {
     OwnWrites own(*this);
     for (int i = 0; i < kValueFieldCount; ++i)
-        WriteField(i, FormatFieldFloat(Values(kValueFields[i].row).*kValueFields[i].component));
+        WriteField(i, fields[i].number.Write(Values(kValueFields[i].row).*kValueFields[i].component));
     const int check = axisMode >= 0 && axisMode <= 2 ? axisMode : 0;
     SendMessageA(axisBox, BM_SETCHECK, static_cast<WPARAM>(check), 0);
 }

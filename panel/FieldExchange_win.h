@@ -9,6 +9,7 @@
 
 #include "api/host_records.h"
 #include "base/ModuleEntry.h"
+#include "controls/NumberText.h"
 #include "panel/FieldTable.h"
 
 class FieldExchange {
@@ -22,7 +23,10 @@ public:
     // with EN_CHANGE (FieldChanged).
     void Bind(HWND dialog);
 
-    // Fields into members, in table order, then the box. The first field
+    // Fields into members, in table order, then the box. A field that still
+    // holds the text ToFields wrote into it gives the member's exact number
+    // of then (FieldNumber), so a component the user did not touch goes
+    // back to the host as the host gave it. The first field
     // that holds no number stops it: the members before it are stored, the
     // user is asked for a number and the field is focused with its whole
     // text selected; false. False at once, reading nothing, while such a
@@ -75,6 +79,7 @@ private:
         HWND window = nullptr;
         std::string text;
         bool stale = true;
+        FieldNumber number;  // the member's value as last written into the field
     };
 
     Vector3* const rows[3];  // in the order of Row

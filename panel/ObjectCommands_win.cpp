@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "api/tsxapi.h"
+#include "panel/ChangeMark_win.h"
 #include "panel/ObjectRules.h"
 #include "panel/TransformPanel_win.h"
 
@@ -42,11 +43,13 @@ void TransformPanel::MoveAxesToAnchor(int anchor) {
     // range moves nothing: the axes keep their place and the scene is not
     // marked.
     if (IsEmptyBox(box) || !AllFinite(point)) return;
+    ChangeMark changed;
     tsxMNodeSetAxesPosition(object, &point);
+    changed.Written();
     tsxCurrobjToggleAxes();
     tsxSelectUp();
     tsxSceneRefresh();
-    tsxSceneSetChanged(1);
+    changed.Mark();
 }
 
 void TransformPanel::CopyObject() {
@@ -58,10 +61,14 @@ void TransformPanel::CopyObject() {
 void TransformPanel::ToggleAxes(int toggles) {
     exchange.ToMembers();
     if (!tsxGetCurrentSelection()) return;
-    for (int i = 0; i < toggles; ++i) tsxCurrobjToggleAxes();
+    ChangeMark changed;
+    for (int i = 0; i < toggles; ++i) {
+        tsxCurrobjToggleAxes();
+        changed.Written();
+    }
     tsxSelectUp();
     tsxSceneRefresh();
-    tsxSceneSetChanged(1);
+    changed.Mark();
 }
 
 void TransformPanel::ApplyUnit() {
@@ -76,11 +83,13 @@ void TransformPanel::ApplyUnit() {
     // The rows go back to the host whole; one that still holds a NaN or an
     // infinity from the host stops the command before anything is written.
     if (!AllFinite(size) || !AllFinite(location)) return;
+    ChangeMark changed;
     tsxGNodeSetUnits(object, code);
+    changed.Written();
     tsxGNodeSetSize(object, &size);
     tsxGNodeSetLocation(object, &location);
     tsxSceneRefresh();
-    tsxSceneSetChanged(1);
+    changed.Mark();
     exchange.ToFields();
 }
 

@@ -9,6 +9,7 @@
 
 #include "api/tsxapi.h"
 #include "controls/NumberText.h"
+#include "panel/ChangeMark_win.h"
 #include "panel/FieldTable.h"
 #include "panel/ObjectRules.h"
 #include "panel/TransformPanel_win.h"
@@ -52,35 +53,41 @@ void TransformPanel::ApplyLocation() {
     exchange.ToMembers();
     void* object = tsxGetCurrentSelection();
     if (!object || !AllFinite(location)) return;
+    ChangeMark changed;
     if (axisMode == 0) {
         tsxGNodeSetLocation(object, &location);
+        changed.Written();
     } else {
         // Only the axes move; the geometry stays where it is.
         tsxCurrobjToggleAxes();
         tsxMNodeSetAxesPosition(object, &location);
+        changed.Written();
         tsxSelectUp();
     }
     tsxSceneRefresh();
-    tsxSceneSetChanged(1);
+    changed.Mark();
 }
 
 void TransformPanel::ApplyRotation() {
     exchange.ToMembers();
     void* object = tsxGetCurrentSelection();
     if (!object || !AllFinite(rotation)) return;
+    ChangeMark changed;
     if (axisMode == 0) {
         tsxGNodeSetRotation(object, &rotation);
+        changed.Written();
     } else {
         tsxCurrobjToggleAxes();
         tsxEulerToAxes(&rotation, &axesScratch);
         tsxMNodeSetAxesOrientation(object, &axesScratch);
+        changed.Written();
         // Keep the host's own Euler form of the axes just set; the fields
         // show it at the next exchange.
         tsxAxesToEuler(&axesScratch, &rotation);
         tsxSelectUp();
     }
     tsxSceneRefresh();
-    tsxSceneSetChanged(1);
+    changed.Mark();
 }
 
 void TransformPanel::ApplySize() {
@@ -88,9 +95,11 @@ void TransformPanel::ApplySize() {
     // The selection is asked for twice, as the host has always seen this
     // command do: kept on purpose, not a pattern to copy.
     if (!tsxGetCurrentSelection() || !AllFinite(size)) return;
+    ChangeMark changed;
     tsxGNodeSetSize(tsxGetCurrentSelection(), &size);
+    changed.Written();
     tsxSceneRefresh();
-    tsxSceneSetChanged(1);
+    changed.Mark();
 }
 
 // The three spins of a row share their range; the one read last is kept.

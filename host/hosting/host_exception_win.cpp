@@ -10,9 +10,16 @@
 namespace hosting {
 namespace {
 int caught = 0;
+int changedAtCatch = 0;
+
+void Caught() {
+    ++caught;
+    changedAtCatch = standinChangedCount();
 }
+}  // namespace
 
 int CaughtHostExceptions() { return caught; }
+int ChangedCountAtLastCatch() { return changedAtCatch; }
 
 #if defined(__i386__)
 
@@ -54,7 +61,7 @@ bool CatchHostException(void (*fn)(void*), void* context) {
         fn(context);
         returned = true;
     } else {
-        ++caught;
+        Caught();
     }
     PopExceptionLink(frame.link);
     return returned;
@@ -97,7 +104,7 @@ bool CatchHostException(void (*fn)(void*), void* context) {
         fn(context);
         returned = true;
     } else {
-        ++caught;
+        Caught();
     }
     innermost = catching.outer;
     return returned;

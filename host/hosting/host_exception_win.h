@@ -16,6 +16,10 @@ bool CatchHostException(void (*fn)(void*), void* context);
 
 // How many of the host's exceptions these handlers have caught.
 int CaughtHostExceptions();
+// The stand-in's count of scene-changed marks when the latest was caught,
+// after the frames between were unwound: what the host knew of its scene
+// as its handler went on.
+int ChangedCountAtLastCatch();
 
 template <class Work>
 bool CatchHostException(Work&& work) {

@@ -208,16 +208,22 @@ WINE_TEST(UnloadedWithPanelsShownTheHostGoesOn) {
 
 // A host that ends its redraw with an exception of its own, which its loop
 // catches: the exception is the host's, and passes the module's entries on
-// its way, which give back what they hold. The panel keeps its keys.
+// its way, which give back what they hold. The object written before the
+// redraw is marked changed by the time the host's handler goes on; a command
+// that wrote nothing marks nothing. The panel keeps its keys.
 WINE_TEST(AHostsOwnExceptionLeavesThePanelItsKeys) {
     KeyedPanel p(LoopKind::Accelerators);
     HWND field = p.Item(IDC_LOCATION_X);
     SelectAll(field);
     const int caught = hosting::CaughtHostExceptions();
+    const int marked = standinChangedCount();
     standinSetRefreshLoop(STANDIN_REFRESH_RAISE);
     p.Press(field, '4');
+    CHECK_EQ(marked + 1, hosting::ChangedCountAtLastCatch());
+    hosting::CatchHostException([&] { Command(p.panel, IDC_COORDS); });
+    CHECK_EQ(marked + 1, hosting::ChangedCountAtLastCatch());
     standinSetRefreshLoop(STANDIN_REFRESH_NOTHING);
-    CHECK_EQ(caught + 1, hosting::CaughtHostExceptions());
+    CHECK_EQ(caught + 2, hosting::CaughtHostExceptions());
     p.Press(field, '5');
     p.Press(field, VK_END);
     p.Press(field, VK_BACK);

@@ -161,28 +161,41 @@ WINE_TEST(AFieldWithoutANumberPromptsAndSelectsIt) {
 }
 
 namespace {
-HWND promptOwner = nullptr;
-volatile int ownerEnabledDuringPrompt = -1;
-void RecordOwner(HWND) { ownerEnabledDuringPrompt = IsWindowEnabled(promptOwner) ? 1 : 0; }
+std::vector<HWND> hostWindows;
+volatile int enabledDuringPrompt = -1;
+void CountEnabled(HWND) {
+    int enabled = 0;
+    for (HWND window : hostWindows) enabled += IsWindowEnabled(window) != FALSE;
+    enabledDuringPrompt = enabled;
+}
 }  // namespace
 
-// While the prompt is up the host's main view takes no input either (a
-// click there could select another object, which the refused command would
-// then write to). Afterwards it is as its host left it.
-WINE_TEST(ThePromptIsModalToTheHostsMainView) {
+// While the prompt is up the host takes no input in any window of its thread
+// (a click on its view, a palette or an outliner could select another
+// object, which the refused command would then write to). Afterwards each is
+// as its host left it.
+WINE_TEST(ThePromptHoldsTheHostsWholeThread) {
     OpenedPanel p;
-    promptOwner = p.f.view;
-    OnEveryBox(RecordOwner);
-    for (bool hostDisabledIt : {false, true}) {
-        EnableWindow(p.f.view, !hostDisabledIt);
-        ownerEnabledDuringPrompt = -1;
+    HWND palette = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "palette", WS_POPUP | WS_CAPTION, 0,
+                                   0, 80, 80, p.f.view, nullptr, nullptr, nullptr);
+    HWND outliner = CreateWindowA("STATIC", "outliner", WS_OVERLAPPEDWINDOW, 0, 0, 80, 80, nullptr,
+                                  nullptr, nullptr, nullptr);
+    for (HWND window : {palette, outliner}) ShowWindow(window, SW_SHOWNOACTIVATE);
+    hostWindows = {p.f.view, palette, outliner};
+    OnEveryBox(CountEnabled);
+    for (bool hostDisabledView : {false, true}) {
+        EnableWindow(p.f.view, !hostDisabledView);
+        enabledDuringPrompt = -1;
         SetWindowTextA(p.Item(IDC_LOCATION_X), "-");
         CHECK_EQ(1u, TakeDismissedBoxes().size());
-        CHECK_EQ(0, ownerEnabledDuringPrompt);
-        CHECK_EQ(!hostDisabledIt, IsWindowEnabled(p.f.view) != FALSE);
+        CHECK_EQ(0, enabledDuringPrompt);
+        CHECK_EQ(!hostDisabledView, IsWindowEnabled(p.f.view) != FALSE);
+        CHECK(IsWindowEnabled(palette) && IsWindowEnabled(outliner));
         SetWindowTextA(p.Item(IDC_LOCATION_X), "0");
     }
     OnEveryBox(nullptr);
+    DestroyWindow(palette);
+    DestroyWindow(outliner);
 }
 
 WINE_TEST(NumbersThatDoNotFitAFloatAreRefusedLikeText) {
@@ -254,6 +267,28 @@ WINE_TEST(ReadButtonsRefreshTheFieldsFromTheHost) {
     p.Click(IDC_GET_OBJECT);
     CHECK_EQ(std::string("3"), p.Text(IDC_SIZE_X));
     CHECK(JournalCalls("tsxGNodeSet").empty());
+}
+
+// What the user did not touch goes back to the host as the host gave it, to
+// the last bit, whether another component is typed or stepped; the fields
+// show six significant digits all the same.
+WINE_TEST(UntouchedComponentsGoBackToTheHostExactly) {
+    OpenedPanel p;
+    StandinObject cube = Cube();
+    cube.location = {12345.678f, 1.2345678f, 0.1234567f};
+    cube.size = {1.2345678f, 2.3456789f, 1.0f};
+    standinSetObject(standinObjectAt(0), &cube);
+    p.Click(IDC_GET_OBJECT);
+    CHECK_EQ(std::string("12345.7"), p.Text(IDC_LOCATION_X));
+    Replace(p.Item(IDC_LOCATION_Y), "7");
+    CHECK_EQ(12345.678f, Cube().location.x);
+    CHECK_EQ(0.1234567f, Cube().location.z);
+    Key(p.Item(IDC_LOCATION_Z), VK_UP);  // from the text it shows: 0.123457 + 0.1
+    CHECK_EQ(12345.678f, Cube().location.x);
+    CHECK_EQ(0.223f, Cube().location.z);
+    Replace(p.Item(IDC_SIZE_Z), "3");
+    CHECK_EQ(1.2345678f, Cube().size.x);
+    CHECK_EQ(2.3456789f, Cube().size.y);
 }
 
 WINE_TEST(WithNothingSelectedReadsAndAppliesStopAtTheQuery) {
