@@ -89,3 +89,21 @@ std::string FormatValue(double value, int precision, bool trimZeros) {
 std::string FormatValue(double value, const SpinSettings& settings) {
     return FormatValue(value, settings.precision, settings.trimZeros);
 }
+
+int DigitsForStep(double step, int precision) {
+    if (precision < 0 || !std::isfinite(step) || step == 0.0) return precision;
+    // "%g" writes the step's six significant digits without trailing zeros:
+    // "0.0001", "0.00025", "1e-05", "2.5e-07".
+    const std::string text = FormatDecimal(std::fabs(step), DecimalForm::General, 6);
+    const size_t e = text.find('e');
+    const std::string mantissa = text.substr(0, e);
+    const size_t point = mantissa.find('.');
+    int digits = point == std::string::npos ? 0 : static_cast<int>(mantissa.size() - point - 1);
+    if (e != std::string::npos) {
+        // "e-05": a small step's exponent, read without the C runtime.
+        int exponent = 0;
+        for (size_t i = e + 2; i < text.size(); ++i) exponent = exponent * 10 + (text[i] - '0');
+        digits += text[e + 1] == '-' ? exponent : -exponent;
+    }
+    return std::max(precision, std::min(digits, kMaxStepDigits));
+}

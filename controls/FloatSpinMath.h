@@ -49,3 +49,12 @@ std::optional<int> PositionFor(double value, const SpinSettings& settings);
 // too.
 std::string FormatValue(double value, int precision, bool trimZeros);
 std::string FormatValue(double value, const SpinSettings& settings);
+
+// The digits after the point of a value stepped by `step` in a row of
+// `precision` digits: the row's, or, for a step finer than them, as many as
+// the step needs (those of its six significant digits, at most
+// kMaxStepDigits), so that every step shows and the next one, read back
+// from the text, goes on from it. A negative precision (the general format)
+// stays as it is.
+constexpr int kMaxStepDigits = 15;
+int DigitsForStep(double step, int precision);

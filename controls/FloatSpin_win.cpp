@@ -17,10 +17,24 @@ std::vector<FloatSpin*>& AttachedSpins() {
     return spins;
 }
 
-FloatSpin* FindSpin(HWND window) {
+template <class Matches>
+FloatSpin* FindSpin(Matches matches) {
     for (FloatSpin* spin : AttachedSpins())
-        if (spin->Window() == window) return spin;
+        if (matches(spin)) return spin;
     return nullptr;
+}
+
+WNDPROC ReplaceProc(HWND window, WNDPROC proc) {
+    return reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+}
+
+// Puts back only a procedure that is still ours: one installed over it
+// since would lose its place in the chain.
+void RestoreProc(HWND window, WNDPROC ours, WNDPROC original) {
+    if (IsWindow(window) &&
+        GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ours))
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
 }
 
 }  // namespace
@@ -46,8 +60,8 @@ bool FloatSpin::Attach(HWND updown) {
     if (!updown || hwnd) return false;
     hwnd = updown;
     AttachedSpins().push_back(this);
-    original = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(updown, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+    original = ReplaceProc(updown, Proc);
+    if ((buddyWindow = Buddy())) buddyOriginal = ReplaceProc(buddyWindow, BuddyProc);
     SetRange(settings.minimum, settings.maximum, settings.step);
     return true;
 }
@@ -56,17 +70,19 @@ void FloatSpin::Detach() {
     if (!hwnd) return;
     auto& spins = AttachedSpins();
     spins.erase(std::remove(spins.begin(), spins.end(), this), spins.end());
-    // Put back only a procedure that is still ours: one installed over it
-    // since would lose its place in the chain.
-    if (IsWindow(hwnd) &&
-        GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(Proc))
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    RestoreProc(hwnd, Proc, original);
+    ReleaseBuddy();
     hwnd = nullptr;
     EndPress();
 }
 
+void FloatSpin::ReleaseBuddy() {
+    if (buddyWindow) RestoreProc(buddyWindow, BuddyProc, buddyOriginal);
+    buddyWindow = nullptr;
+}
+
 LRESULT CALLBACK FloatSpin::Proc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-    FloatSpin* self = FindSpin(window);
+    FloatSpin* self = FindSpin([&](const FloatSpin* spin) { return spin->hwnd == window; });
     if (!self) return DefWindowProcW(window, message, wp, lp);
     const WNDPROC next = self->original;
     return GuardedEntry(
@@ -78,11 +94,29 @@ LRESULT CALLBACK FloatSpin::Proc(HWND window, UINT message, WPARAM wp, LPARAM lp
         [&] { return CallWindowProcW(next, window, message, wp, lp); });
 }
 
+// Of the buddy's messages only the wheel is the spin's: the up-down
+// control's own subclass of its buddy steps whole notches and drops the
+// parts of one, and Shift and Ctrl with them; and Windows 10 sends the
+// wheel to the field under the pointer while the panel is not the active
+// window, where no keyboard hook sees it. The buddy is an edit, which sees
+// every keystroke: everything else goes straight on.
+LRESULT CALLBACK FloatSpin::BuddyProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    FloatSpin* self = FindSpin([&](const FloatSpin* spin) { return spin->buddyWindow == window; });
+    if (!self) return DefWindowProcW(window, message, wp, lp);
+    const WNDPROC next = self->buddyOriginal;
+    if (message == WM_MOUSEWHEEL)
+        return GuardedEntry([&] { return self->OnWheel(wp); },
+                            [&] { return CallWindowProcW(next, window, message, wp, lp); });
+    if (message == WM_NCDESTROY) self->ReleaseBuddy();
+    return CallWindowProcW(next, window, message, wp, lp);
+}
+
 LRESULT FloatSpin::Default(UINT message, WPARAM wp, LPARAM lp) {
     return CallWindowProcW(original, hwnd, message, wp, lp);
 }
 
 LRESULT FloatSpin::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
+    if (holdingMouse && OnHeldMessage(message, wp)) return 0;
     switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -109,7 +143,7 @@ LRESULT FloatSpin::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
     }
     case WM_RBUTTONDOWN:
         if (pressed) {
-            CancelPress();
+            CancelPress(true);
             return 0;
         }
         break;
@@ -117,11 +151,12 @@ LRESULT FloatSpin::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
         // Escape comes here while the control holds the mouse (see
         // ModelessKeyboard), not to the dialog's cancel.
         if (pressed && wp == VK_ESCAPE) {
-            CancelPress();
+            CancelPress(false);
             return 0;
         }
         break;
     case WM_CAPTURECHANGED: EndPress(); break;
+    case WM_MOUSEWHEEL: return OnWheel(wp);
     }
     return Default(message, wp, lp);
 }
@@ -175,16 +210,41 @@ void FloatSpin::OnPointerMoved(WPARAM keys) {
 }
 
 // Back to the value before the press, with one apply; the control's own
-// press ends as at a release, its repeat and capture with it.
-void FloatSpin::CancelPress() {
+// press ends as at a release, its repeat and capture with it. After a right
+// click the control takes the mouse again and keeps it (OnHeldMessage):
+// let go at the right press, the right release would reach the window under
+// the pointer, where the system makes a context menu of it, and so would
+// the left release.
+void FloatSpin::CancelPress(bool holdMouse) {
     EndPress();
-    if (HWND buddy = Buddy()) SetWindowTextA(buddy, textBeforePress.c_str());
     Default(WM_LBUTTONUP, 0, 0);
-    if (GetCapture() == hwnd) ReleaseCapture();
+    if (holdMouse) {
+        SetCapture(hwnd);
+        holdingMouse = true;
+    } else if (GetCapture() == hwnd) {
+        ReleaseCapture();
+    }
+    HWND buddy = Buddy();
+    if (!buddy) return;
+    PressHeld held(*this);  // an apply ended by the host's exception lets the mouse go
+    SetWindowTextA(buddy, textBeforePress.c_str());
+}
+
+// The mouse held after a right click's cancel: every message of the mouse
+// ends here, and the release of the last button down lets it go (the loss
+// of the capture then ends the hold).
+bool FloatSpin::OnHeldMessage(UINT message, WPARAM wp) {
+    if (message < WM_MOUSEFIRST || message > WM_MOUSELAST) return false;
+    constexpr WPARAM kButtons = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBUTTON1 | MK_XBUTTON2;
+    const bool release = message == WM_LBUTTONUP || message == WM_RBUTTONUP ||
+                         message == WM_MBUTTONUP || message == WM_XBUTTONUP;
+    if (release && !(GET_KEYSTATE_WPARAM(wp) & kButtons)) ReleaseCapture();
+    return true;
 }
 
 void FloatSpin::EndPress() {
     pressed = false;
+    holdingMouse = false;
     clip.Release();
 }
 
@@ -225,11 +285,23 @@ void FloatSpin::Step(int delta, double scale) {
     StepFrom(buddy, GetValue(buddy), delta, scale);
 }
 
+// A step for every whole notch that the wheel's delta completes with the
+// parts of notches before it, with Shift and Ctrl as the message has them.
+LRESULT FloatSpin::OnWheel(WPARAM wp) {
+    const WORD keys = GET_KEYSTATE_WPARAM(wp);
+    if (const int notches = wheel.Add(GET_WHEEL_DELTA_WPARAM(wp)))
+        Step(notches, StepScale((keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0));
+    return 0;
+}
+
+// A step finer than the row's digits is shown with the digits it needs, so
+// that it moves the text, from which the next step starts.
 void FloatSpin::StepFrom(HWND buddy, double current, int delta, double scale) {
     const bool wrap = (GetWindowLongA(hwnd, GWL_STYLE) & UDS_WRAP) != 0;
     SpinSettings scaled = settings;
     scaled.step *= scale;
-    ShowValue(buddy, StepValue(current, delta, wrap, scaled));
+    scaled.precision = DigitsForStep(scaled.step, settings.precision);
+    ShowValue(buddy, StepValue(current, delta, wrap, scaled), scaled);
 }
 
 HWND FloatSpin::Buddy() const {
@@ -241,9 +313,9 @@ double FloatSpin::GetValue(HWND buddy) const {
     return AtofDecimal(WindowText(buddy).c_str());
 }
 
-void FloatSpin::ShowValue(HWND buddy, double value) {
+void FloatSpin::ShowValue(HWND buddy, double value, const SpinSettings& shown) {
     if (!buddy) return;
-    SetWindowTextA(buddy, FormatValue(value, settings).c_str());
+    SetWindowTextA(buddy, FormatValue(value, shown).c_str());
 }
 
 void FloatSpin::SyncPosition(double value) {

@@ -21,11 +21,12 @@ public:
 
     // Takes the dialog's up-down control and applies the stored range. Its
     // owner routes UDN_DELTAPOS here. The control's own messages come here
-    // too, for the drag, through a subclass of the plain kind: it costs a
-    // message nothing more than a call (SetWindowSubclass would cost each
-    // one a window-property lookup, under Wine a server round trip, and the
-    // up-down control handles a few messages at every step). The control
-    // lets go of its window at the window's WM_NCDESTROY.
+    // too, for the drag and the wheel, and so do its buddy's, for the wheel,
+    // through subclasses of the plain kind: they cost a message nothing more
+    // than a call (SetWindowSubclass would cost each one a window-property
+    // lookup, under Wine a server round trip, and the up-down control
+    // handles a few messages at every step, the edit at every keystroke).
+    // The control lets go of each window at the window's WM_NCDESTROY.
     bool Attach(HWND updown);
     void Detach();
     HWND Window() const { return hwnd; }
@@ -55,32 +56,44 @@ public:
 private:
     class PressHeld;
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK BuddyProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
     LRESULT OnMessage(UINT message, WPARAM wp, LPARAM lp);
+    LRESULT OnWheel(WPARAM wp);
+    void ReleaseBuddy();
     LRESULT Default(UINT message, WPARAM wp, LPARAM lp);
     void OnButtonDown();
     void OnPointerMoved(WPARAM keys);
-    void CancelPress();
+    bool OnHeldMessage(UINT message, WPARAM wp);
+    void CancelPress(bool holdMouse);
     void EndPress();
 
     HWND Buddy() const;
     double GetValue(HWND buddy) const;
-    void ShowValue(HWND buddy, double value);
+    void ShowValue(HWND buddy, double value, const SpinSettings& shown);
     void StepFrom(HWND buddy, double current, int delta, double scale);
     void SyncPosition(double value);
 
     HWND hwnd = nullptr;
     WNDPROC original = nullptr;  // the up-down control's own procedure
+    // The buddy, whose wheel comes here through a subclass of the same kind.
+    HWND buddyWindow = nullptr;
+    WNDPROC buddyOriginal = nullptr;
     SpinSettings settings;
 
     // A press on the arrows, from the button's going down until its release,
     // a cancel (Escape, a right click) or the loss of the capture.
     bool pressed = false;
+    // After a right click's cancel, the control keeps the mouse until every
+    // button is up: the releases, and the context menu of the right one, are
+    // the cancel's and go nowhere else.
+    bool holdingMouse = false;
     std::string textBeforePress;  // what the cancel puts back
     SpinDrag drag;
     RECT screen{};  // the monitor of the press
     // While dragging, the pointer stays on the monitor of the press, and a
     // pixel away from its edges.
     CursorClip clip;
+    WheelNotches wheel;
 };
 
 // StepScale of Shift and Ctrl as the thread's keyboard state holds them now

@@ -43,9 +43,18 @@ LRESULT ImageButton::OnMessage(UINT message, WPARAM wp, LPARAM lp) {
         Repaint();
         return result;
     }
-    case WM_SETCURSOR: return FALSE;  // the pointer keeps the shape it came with
+    case WM_SETCURSOR: return OnSetCursor(wp, lp);
     }
     return Default(message, wp, lp);
+}
+
+// The pointer keeps the shape it came with: the button sets none. But the
+// parent is asked first, as the default procedure of every child asks it,
+// so that what the parent does with the pointer's events over its controls
+// (a dialog's tips) it does over this one too.
+LRESULT ImageButton::OnSetCursor(WPARAM wp, LPARAM lp) {
+    HWND parent = GetParent(hwnd);
+    return parent ? SendMessageA(parent, WM_SETCURSOR, wp, lp) : FALSE;
 }
 
 void ImageButton::OnEraseBackground(HDC dc) {

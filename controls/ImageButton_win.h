@@ -36,6 +36,7 @@ protected:
 
 private:
     void OnEraseBackground(HDC dc);
+    LRESULT OnSetCursor(WPARAM wp, LPARAM lp);
     void DrawTransparent(HDC dc, HBITMAP image, int x, int y, int width, int height) const;
     void DrawEmbossed(HDC dc, HBITMAP image, int x, int y, int width, int height) const;
 

@@ -1,5 +1,7 @@
 #include "panel/TransformPanel_win.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "api/tsxapi.h"
@@ -252,32 +254,36 @@ void TransformPanel::SetUpRows() {
     }
 }
 
-// Up and Down in a value field, and the wheel over it, step its spin. The
-// keys are stepped here rather than by the up-down control, for two things
-// it does not do: key-downs that piled up behind this one while the host was
-// busy redrawing (the keyboard's repeats come faster than a heavy scene's
-// redraw) are taken at once and stepped as one step of their sum, with one
-// apply, so that the object stops soon after the key is released; and Shift
-// and Ctrl step a tenth or ten times as far. (Stepped by the control, a key
-// also leaves it a timer that, under Wine, steps the value down once when it
-// fires with the pointer over the arrows.) The wheel is the control's own,
-// once a notch, except with Shift or Ctrl held, which it leaves alone.
+// Up and Down in a value field step its spin, and a wheel may not be the
+// panel's at all (OnWheel). The keys are stepped here rather than by the
+// up-down control, for two things it does not do: key-downs that piled up
+// behind this one while the host was busy redrawing (the keyboard's repeats
+// come faster than a heavy scene's redraw) are taken at once and stepped as
+// one step of their sum, with one apply, so that the object stops soon after
+// the key is released; and Shift and Ctrl step a tenth or ten times as far.
+// (Stepped by the control, a key also leaves it a timer that, under Wine,
+// steps the value down once when it fires with the pointer over the arrows.)
 bool TransformPanel::PreviewInput(MSG& msg) {
-    const bool arrowKey =
-        msg.message == WM_KEYDOWN && (msg.wParam == VK_UP || msg.wParam == VK_DOWN);
-    if (!arrowKey && msg.message != WM_MOUSEWHEEL) return false;
+    if (msg.message == WM_MOUSEWHEEL) return OnWheel(msg);
+    if (msg.message != WM_KEYDOWN || (msg.wParam != VK_UP && msg.wParam != VK_DOWN)) return false;
     if (GetParent(msg.hwnd) != hwnd) return false;
     const int field = ValueFieldIndex(GetDlgCtrlID(msg.hwnd));
     if (field < 0) return false;
-    if (arrowKey) {
-        const int presses = std::max(1, static_cast<int>(LOWORD(msg.lParam))) + TakeQueuedRepeats(msg);
-        spins[field].Step(msg.wParam == VK_UP ? presses : -presses, HeldModifiersScale());
-        return true;
-    }
-    const WORD keys = GET_KEYSTATE_WPARAM(msg.wParam);
-    if (!(keys & (MK_SHIFT | MK_CONTROL))) return false;
-    if (const int notches = GET_WHEEL_DELTA_WPARAM(msg.wParam) / WHEEL_DELTA)
-        spins[field].Step(notches, StepScale((keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0));
+    const int presses = std::max(1, static_cast<int>(LOWORD(msg.lParam))) + TakeQueuedRepeats(msg);
+    spins[field].Step(msg.wParam == VK_UP ? presses : -presses, HeldModifiersScale());
+    return true;
+}
+
+// A wheel whose pointer is not over the panel is not the panel's: Windows 7
+// and 8, and Windows 10 with "scroll inactive windows" off, send the wheel
+// to the focused window wherever the pointer is, and the field would step
+// while the user turned the wheel over the host's view to zoom it. It goes
+// where Windows 10 sends it, to the window under the pointer. Over the
+// panel, a value field or its arrows step by it (FloatSpin).
+bool TransformPanel::OnWheel(const MSG& msg) {
+    HWND under = WindowFromPoint({GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)});
+    if (under && GetAncestor(under, GA_ROOT) == hwnd) return false;
+    if (under) PostMessageA(under, msg.message, msg.wParam, msg.lParam);
     return true;
 }
 

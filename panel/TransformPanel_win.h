@@ -78,6 +78,7 @@ private:
     void SetUpRows();
     void OnPaint();
     bool PreviewInput(MSG& msg) override;
+    bool OnWheel(const MSG& msg);
     void OnCommand(int id, int code);
     LRESULT OnNotify(const NMHDR& header);
     bool OnDrawItem(const DRAWITEMSTRUCT& item);

@@ -157,10 +157,12 @@ bool ModelessKeyboard::OnDialogMessage(HWND dialog, UINT message, WPARAM wp) {
 int TakeQueuedRepeats(const MSG& keyDown) {
     int presses = 0;
     MSG next;
-    // Each look is at the first message of the keyboard that waits for the
-    // window; the one taken is that same message.
-    while (PeekMessageA(&next, keyDown.hwnd, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE) &&
-           (next.message == WM_KEYDOWN || next.message == WM_KEYUP) &&
+    // Each look is at the first message of the keyboard or the mouse that
+    // waits for any window of the thread, the mouse's non-client ones
+    // included (a press on the bare panel is one): the next of them that the
+    // loop would retrieve. The one taken is that same message.
+    while (PeekMessageA(&next, nullptr, WM_NCMOUSEMOVE, WM_MOUSELAST, PM_NOREMOVE) &&
+           next.hwnd == keyDown.hwnd && (next.message == WM_KEYDOWN || next.message == WM_KEYUP) &&
            next.wParam == keyDown.wParam) {
         PeekMessageA(&next, keyDown.hwnd, next.message, next.message, PM_REMOVE);
         if (next.message == WM_KEYDOWN) presses += std::max(1, static_cast<int>(LOWORD(next.lParam)));

@@ -78,6 +78,8 @@ public:
 // right behind `keyDown` (a key held while the thread was busy: the
 // keyboard's repeats pile up), taken out of it with the releases among them:
 // how many presses they count, repeat counts included. The run ends at any
-// other message of the keyboard, so no typed character is taken or passed.
+// other input: another key or a character, so that none is taken or
+// passed, and any message of the mouse, so that the keys after a click into
+// another field go to that field.
 int TakeQueuedRepeats(const MSG& keyDown);
 

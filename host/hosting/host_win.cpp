@@ -63,7 +63,15 @@ std::vector<HWND> Host::Owned() const {
     return found;
 }
 
+std::vector<UINT> Host::TakePointerMessages() {
+    std::vector<UINT> taken;
+    taken.swap(pointerMessages);
+    return taken;
+}
+
 LRESULT Host::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if ((msg >= WM_LBUTTONDOWN && msg <= WM_MOUSELAST) || msg == WM_CONTEXTMENU)
+        pointerMessages.push_back(msg);
     // The accelerators' commands come with 1 in the high word.
     if (msg == WM_COMMAND && HIWORD(wp) == 1 && keys.OnCommand(LOWORD(wp))) return 0;
     return DefWindowProcA(hwnd, msg, wp, lp);

@@ -46,6 +46,10 @@ public:
     const MessageLoop& Loop() const { return loop; }
     // Top-level windows of this thread that the view owns: the panels.
     std::vector<HWND> Owned() const;
+    // The buttons' messages, wheels and context menu requests that reached
+    // the view, in order, since the last call: what a host's view acts on
+    // (a click selects, a wheel zooms, a right click opens its menu).
+    std::vector<UINT> TakePointerMessages();
 
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
     HWND hwnd = nullptr;
@@ -54,6 +58,7 @@ private:
     ModuleLink module;
     HostKeys keys;
     MessageLoop loop;
+    std::vector<UINT> pointerMessages;
 };
 
 }  // namespace hosting

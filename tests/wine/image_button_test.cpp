@@ -127,8 +127,10 @@ WINE_TEST(WithoutALoadableImageOnlyTheFaceIsDrawn) {
 
 WINE_TEST(MessagesOfItsOwn) {
     Fixture f;
-    CHECK_EQ(FALSE, SendMessageA(f.button, WM_SETCURSOR, reinterpret_cast<WPARAM>(f.button),
-                                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    const auto setCursor = [&](HWND w) {  // it asks its parent, as any child does
+        return SendMessageA(w, WM_SETCURSOR, WPARAM(f.button), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    };
+    CHECK_EQ(setCursor(f.dialog.Get()), setCursor(f.button));
     LRESULT result = 0;
     const Pixels erased = Erase(f.button, result);
     CHECK_EQ(31 * 18, erased.Count(GetSysColor(COLOR_BTNFACE)));

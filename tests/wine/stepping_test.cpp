@@ -31,6 +31,18 @@ struct SpinPanel : OpenedPanel {
     }
 };
 
+// SendInput's mouse: a pen (touch, a remote session) puts the pointer at a
+// pixel whatever SetCursorPos did; a touchpad turns parts of a notch.
+constexpr DWORD kPen = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+void SendMouse(DWORD flags, POINT at = {}, int wheel = 0) {
+    const auto part = [](LONG pixel, int size) { return (2 * pixel + 1) * 32768 / size; };
+    INPUT input{INPUT_MOUSE,
+                {{part(at.x, GetSystemMetrics(SM_CXSCREEN)),
+                  part(at.y, GetSystemMetrics(SM_CYSCREEN)), DWORD(wheel), flags, 0, 0}}};
+    SendInput(1, &input, sizeof input);
+    Pump(30);
+}
+
 volatile int refreshesAtRelease = 0;
 
 // The keyboard's repeats of a held Up, thirty a second, as the system queues
@@ -47,7 +59,7 @@ DWORD WINAPI HoldUp(void* field) {
 // Up increases, down decreases, one step per two pixels, from the value
 // before the press; every change is one apply through the stepping rule
 // (the size's minimum, rotation's wrap). A press without motion is one step.
-// The screen's edge does not end a drag: the pointer is put back.
+// The screen's edge ends a pen's drag, not a mouse's: the pointer is put back.
 WINE_TEST(DraggingASpinsArrowsSlidesTheValue) {
     SpinPanel p;
     p.Drag(IDC_LOCATION_X, -40);
@@ -69,10 +81,16 @@ WINE_TEST(DraggingASpinsArrowsSlidesTheValue) {
     CHECK_EQ(300L, p.UpArrow(IDC_LOCATION_X).y);
     p.Drag(IDC_LOCATION_X, -600);  // from 2
     CHECK_EQ(32.0f, Cube().location.x);
+    const LONG x = p.UpArrow(IDC_LOCATION_Y).x;
+    SendMouse(kPen | MOUSEEVENTF_LEFTDOWN, {x, 300});
+    for (int y : {280, 200, 120, 40, 20, 4, 24, 4, 24, 10}) SendMouse(kPen, {x, y});
+    SendMouse(kPen | MOUSEEVENTF_LEFTUP, {x, 10});
+    CHECK_EQ(12.5f, Cube().location.y);  // from -2, (300 - 10) / 2 steps
 }
 
 // Escape or a right click during the drag puts the value from before the
-// press back, exactly as the host had it, with one apply, and the panel stays.
+// press back, exactly as the host had it, with one apply, the panel stays,
+// and the view under the pointer gets nothing of the right click.
 WINE_TEST(EscapeOrARightClickCancelsADrag) {
     for (bool escape : {true, false}) {
         SpinPanel p;
@@ -82,6 +100,7 @@ WINE_TEST(EscapeOrARightClickCancelsADrag) {
         p.Click(IDC_READ_LOCATION);
         p.Drag(IDC_LOCATION_X, -40, true);
         CHECK_EQ(std::string("3.235"), p.Text(IDC_LOCATION_X));
+        xinput::MoveBy(WindowRect(p.panel).left - 40 - p.UpArrow(IDC_LOCATION_X).x, 0);
         standinJournalClear();
         CHECK(escape ? xinput::Tap("Escape") : xinput::Click(3));
         xinput::MoveBy(0, -20);  // moves nothing any more
@@ -89,6 +108,7 @@ WINE_TEST(EscapeOrARightClickCancelsADrag) {
         CHECK_EQ(1u, JournalCalls("tsxGNodeSetLocation").size());
         CHECK_EQ(1.2345678f, Cube().location.x);
         CHECK(IsWindowVisible(p.panel) && GetCapture() == nullptr);
+        CHECK(escape || p.f.host.TakePointerMessages().empty());
     }
 }
 
@@ -118,11 +138,43 @@ WINE_TEST(ShiftStepsFinerAndCtrlCoarser) {
         if (modifier != "none") xinput::KeyUp(modifier);
         CHECK_EQ(std::string(way), texts + " " + p.Text(IDC_LOCATION_X));
     }
+    // A step finer than the row's digits moves the value all the same.
+    Replace(p.Item(IDC_LOCATION_STEP), "0.001");
+    Replace(field, "1");
+    for (int i = 0; i < 10; ++i) hosting::PressKey(p.f.host.Loop(), field, VK_UP, MOD_SHIFT);
+    CHECK_EQ(std::string("1.0010"), p.Text(IDC_LOCATION_X));
+}
+
+// Four quarter notches make a step, the panel active or not. A wheel over
+// the host's view is the view's, also when it comes to the focused field.
+// Windows 10 sends the wheel to the window under the pointer, and Windows 7
+// to the focused one, the pointer wherever it is: both are posted here.
+WINE_TEST(TheWheelStepsByWholeNotchesAndOverTheViewIsTheViews) {
+    SpinPanel p;
+    HWND field = p.Item(IDC_LOCATION_Z);
+    const auto postWheel = [&](int delta, POINT at) {
+        PostMessageA(field, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(at.x, at.y));
+        Pump(30);
+    };
+    xinput::MoveTo(xinput::CentreOf(field));
+    for (int i = 0; i < 4; ++i) SendMouse(MOUSEEVENTF_WHEEL, {}, WHEEL_DELTA / 4);
+    SetActiveWindow(p.f.view);
+    for (int i = 0; i < 4; ++i) postWheel(WHEEL_DELTA / 4, xinput::CentreOf(field));
+    CHECK_EQ(std::string("0.200"), p.Text(IDC_LOCATION_Z));
+    SetActiveWindow(p.panel);
+    SetFocus(field);
+    const POINT view{WindowRect(p.panel).left - 40, xinput::CentreOf(field).y};
+    xinput::MoveTo(view);
+    SendMouse(MOUSEEVENTF_WHEEL, {}, WHEEL_DELTA);
+    postWheel(WHEEL_DELTA, view);
+    CHECK_EQ(std::string("0.200"), p.Text(IDC_LOCATION_Z));
+    CHECK(p.f.host.TakePointerMessages() == std::vector<UINT>(2, WM_MOUSEWHEEL));
 }
 
 // A host whose redraw takes longer than the keyboard's repeat: the repeats
 // that pile up meanwhile are stepped at once, so the object stops within
-// about one redraw of the release, at the value all of them ask for.
+// about one redraw of the release, at the value all of them ask for, up to
+// a click into another field, which takes the keys after it.
 WINE_TEST(AHeldKeyStopsAtTheReleaseOnASlowHost) {
     SpinPanel p;
     SetFocus(p.Item(IDC_LOCATION_X));
@@ -136,4 +188,10 @@ WINE_TEST(AHeldKeyStopsAtTheReleaseOnASlowHost) {
     CHECK_EQ(3.0f, Cube().location.x);
     CHECK(standinRefreshCount() - before < 30);
     CHECK(standinRefreshCount() - refreshesAtRelease <= 2);
+    xinput::MoveTo(xinput::CentreOf(p.Item(IDC_LOCATION_Y)));
+    standinSetRefreshDelay(250);
+    xinput::Xdotool("key Up key Up click 1 key Up");  // queued behind the first Up's redraw
+    PumpUntil([&] { return p.Text(IDC_LOCATION_Y) != "0"; }, 3000);
+    standinSetRefreshDelay(0);
+    CHECK_EQ(std::string("3.200 0.100"), p.Text(IDC_LOCATION_X) + " " + p.Text(IDC_LOCATION_Y));
 }
