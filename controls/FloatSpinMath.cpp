@@ -107,3 +107,12 @@ int DigitsForStep(double step, int precision) {
     }
     return std::max(precision, std::min(digits, kMaxStepDigits));
 }
+
+std::string FormatStepped(double value, const SpinSettings& settings) {
+    int digits = DigitsForStep(settings.step, settings.precision);
+    if (digits != settings.precision && GeneralUsesExponent(value)) {
+        const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+        digits = std::max(settings.precision, std::min(digits + exponent, kMaxStepDigits));
+    }
+    return FormatValue(value, digits, settings.trimZeros);
+}

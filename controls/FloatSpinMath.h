@@ -58,3 +58,10 @@ std::string FormatValue(double value, const SpinSettings& settings);
 // stays as it is.
 constexpr int kMaxStepDigits = 15;
 int DigitsForStep(double step, int precision);
+
+// FormatValue of a value stepped by `settings.step`, with the row's
+// precision or the digits that the step needs (DigitsForStep). In exponent
+// form the digits are the mantissa's, counted from its first: the step's
+// last digit lies as many places below the point as the value's exponent
+// says, so 1e-05 stepped by 1e-05 keeps the row's "1.000e-05".
+std::string FormatStepped(double value, const SpinSettings& settings);

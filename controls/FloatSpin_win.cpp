@@ -297,11 +297,11 @@ LRESULT FloatSpin::OnWheel(WPARAM wp) {
 // A step finer than the row's digits is shown with the digits it needs, so
 // that it moves the text, from which the next step starts.
 void FloatSpin::StepFrom(HWND buddy, double current, int delta, double scale) {
+    if (!buddy) return;
     const bool wrap = (GetWindowLongA(hwnd, GWL_STYLE) & UDS_WRAP) != 0;
     SpinSettings scaled = settings;
     scaled.step *= scale;
-    scaled.precision = DigitsForStep(scaled.step, settings.precision);
-    ShowValue(buddy, StepValue(current, delta, wrap, scaled), scaled);
+    SetWindowTextA(buddy, FormatStepped(StepValue(current, delta, wrap, scaled), scaled).c_str());
 }
 
 HWND FloatSpin::Buddy() const {
@@ -311,11 +311,6 @@ HWND FloatSpin::Buddy() const {
 double FloatSpin::GetValue(HWND buddy) const {
     if (!buddy) return 0.0;
     return AtofDecimal(WindowText(buddy).c_str());
-}
-
-void FloatSpin::ShowValue(HWND buddy, double value, const SpinSettings& shown) {
-    if (!buddy) return;
-    SetWindowTextA(buddy, FormatValue(value, shown).c_str());
 }
 
 void FloatSpin::SyncPosition(double value) {

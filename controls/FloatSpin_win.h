@@ -69,7 +69,6 @@ private:
 
     HWND Buddy() const;
     double GetValue(HWND buddy) const;
-    void ShowValue(HWND buddy, double value, const SpinSettings& shown);
     void StepFrom(HWND buddy, double current, int delta, double scale);
     void SyncPosition(double value);
 

@@ -148,6 +148,12 @@ TEST(FloatSpinStep, DeltaScalesTheStep) {
     EXPECT_EQ(12.5, StepValue(12.5, 3, false, still));
 }
 
+TEST(FloatSpinStep, AStepFinerThanTheRowsDigitsShowsTheDigitsItNeeds) {
+    EXPECT_EQ("1.0001", FormatStepped(1.0001, Row(-10000.0, 10000.0, 0.001 * 0.1, 3)));
+    EXPECT_EQ("1.000e-05", FormatStepped(1e-5, Row(-10000.0, 10000.0, 1e-5, 3)));  // mantissa's
+    EXPECT_EQ("1.0001e-05", FormatStepped(1.0001e-5, Row(-10000.0, 10000.0, 1e-9, 3)));
+}
+
 TEST(FloatSpinStep, OverflowingSumStaysFinite) {
     SpinSettings wide = Row(-DBL_MAX, DBL_MAX, DBL_MAX, 3);
     EXPECT_EQ(DBL_MAX, StepValue(DBL_MAX, 5, false, wide));
