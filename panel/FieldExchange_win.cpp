@@ -40,9 +40,7 @@ private:
         if (window == self.dialog || !IsWindowEnabled(window)) return TRUE;
         try {
             self.disabled.push_back(window);
-        } catch (...) {
-            return FALSE;
-        }
+        } catch (...) { return FALSE; }
         EnableWindow(window, FALSE);
         return TRUE;
     }
@@ -100,8 +98,10 @@ bool FieldExchange::ToMembers() {
 
 void FieldExchange::ToFields() {
     OwnWrites own(*this);
-    for (int i = 0; i < kValueFieldCount; ++i)
-        WriteField(i, fields[i].number.Write(Values(kValueFields[i].row).*kValueFields[i].component));
+    for (int i = 0; i < kValueFieldCount; ++i) {
+        const float value = Values(kValueFields[i].row).*kValueFields[i].component;
+        WriteField(i, fields[i].number.Write(value));
+    }
     const int check = axisMode >= 0 && axisMode <= 2 ? axisMode : 0;
     SendMessageA(axisBox, BM_SETCHECK, static_cast<WPARAM>(check), 0);
 }

@@ -199,16 +199,14 @@ TEST(SpinDrag, TheTravelFromThePressBecomesStepsAndThePointerIsKeptFromTheEdge) 
     EXPECT_EQ(0.1, StepScale(true, true));  // Shift wins
 }
 
-// Walks by the top of a screen that confines the pointer, driven as FloatSpin
-// drives the drag: a mouse goes on from where it was put back, a pen goes
-// where it is. No device counts more travel than its pointer covered.
+// Walks by the top of a screen: a mouse goes on from where it was put back, a
+// pen goes where it is. No device counts more travel than its pointer covered.
 TEST(SpinDrag, NoDeviceCountsMoreTravelThanItsPointerCovered) {
     for (unsigned walk = 0, seed = 1; walk < 200; ++walk) {
         SpinDrag drag;
         drag.Press(300, 4);
         int pointer = 300, pen = 300, steps = 0, covered = 0;
-        for (int i = 0; i < 60; ++i) {
-            seed = seed * 1103515245u + 12345u;
+        for (int i = 0; i < 60; ++i, seed = seed * 1103515245u + 12345u) {
             const int move = static_cast<int>(seed >> 16) % 161 - 100;  // upward mostly
             pen = std::clamp(pen + move, 1, 1022);
             const int to = walk % 2 ? pen : std::clamp(pointer + move, 1, 1022);

@@ -30,17 +30,11 @@ void Fail(const char* file, int line, const std::string& message);
 template <class T>
 std::string ToText(const T& value) {
     std::ostringstream text;
+    text.precision(9);  // every digit a float needs to be told from its neighbours
     text << value;
     return text.str();
 }
 std::string ToText(const std::vector<std::string>& lines);
-// Every digit a float needs to be told apart from its neighbours.
-inline std::string ToText(float value) {
-    std::ostringstream text;
-    text.precision(9);
-    text << value;
-    return text.str();
-}
 
 template <class A, class B>
 std::string Describe(const char* a, const char* b, const A& av, const B& bv) {

@@ -127,10 +127,9 @@ WINE_TEST(WithoutALoadableImageOnlyTheFaceIsDrawn) {
 
 WINE_TEST(MessagesOfItsOwn) {
     Fixture f;
-    const auto setCursor = [&](HWND w) {  // it asks its parent, as any child does
-        return SendMessageA(w, WM_SETCURSOR, WPARAM(f.button), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    };
-    CHECK_EQ(setCursor(f.dialog.Get()), setCursor(f.button));
+    const LPARAM moved = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);  // it asks its parent, as any child
+    CHECK_EQ(SendMessageA(f.dialog.Get(), WM_SETCURSOR, WPARAM(f.button), moved),
+             SendMessageA(f.button, WM_SETCURSOR, WPARAM(f.button), moved));
     LRESULT result = 0;
     const Pixels erased = Erase(f.button, result);
     CHECK_EQ(31 * 18, erased.Count(GetSysColor(COLOR_BTNFACE)));

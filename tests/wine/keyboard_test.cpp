@@ -208,9 +208,8 @@ WINE_TEST(UnloadedWithPanelsShownTheHostGoesOn) {
 
 // A host that ends its redraw with an exception of its own, which its loop
 // catches: the exception is the host's, and passes the module's entries on
-// its way, which give back what they hold. The object written before the
-// redraw is marked changed by the time the host's handler goes on; a command
-// that wrote nothing marks nothing. The panel keeps its keys.
+// its way, which give back what they hold. The panel keeps its keys.
+// A command that had written to the object marks it changed on the way.
 WINE_TEST(AHostsOwnExceptionLeavesThePanelItsKeys) {
     KeyedPanel p(LoopKind::Accelerators);
     HWND field = p.Item(IDC_LOCATION_X);

@@ -88,9 +88,8 @@ WINE_TEST(DraggingASpinsArrowsSlidesTheValue) {
     CHECK_EQ(12.5f, Cube().location.y);  // from -2, (300 - 10) / 2 steps
 }
 
-// Escape or a right click during the drag puts the value from before the
-// press back, exactly as the host had it, with one apply, the panel stays,
-// and the view under the pointer gets nothing of the right click.
+// Escape or a right click during the drag puts the host's exact value back with one apply,
+// the panel stays, and the view under the pointer gets nothing of the right click.
 WINE_TEST(EscapeOrARightClickCancelsADrag) {
     for (bool escape : {true, false}) {
         SpinPanel p;
@@ -145,10 +144,8 @@ WINE_TEST(ShiftStepsFinerAndCtrlCoarser) {
     CHECK_EQ(std::string("1.0010"), p.Text(IDC_LOCATION_X));
 }
 
-// Four quarter notches make a step, the panel active or not. A wheel over
-// the host's view is the view's, also when it comes to the focused field.
-// Windows 10 sends the wheel to the window under the pointer, and Windows 7
-// to the focused one, the pointer wherever it is: both are posted here.
+// Four quarter notches make a step, the panel active or not. A wheel over the host's view
+// is the view's, sent there (Windows 10) or to the focused field (Windows 7).
 WINE_TEST(TheWheelStepsByWholeNotchesAndOverTheViewIsTheViews) {
     SpinPanel p;
     HWND field = p.Item(IDC_LOCATION_Z);

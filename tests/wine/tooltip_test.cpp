@@ -45,8 +45,7 @@ WINE_TEST(TipsShowOnEveryKindOfControlAndGoWithThePanel) {
     }
     // Edit, up-down, push buttons, anchors over the picture, owner-drawn ones, check box.
     for (int id : {IDC_LOCATION_X, IDC_SIZE_Y_SPIN, IDC_GET_OBJECT, IDC_ANCHOR_CENTRE,
-                   IDC_ANCHOR_BOTTOM_FRONT_LEFT, IDC_ROLL_TITLE, IDC_AXIS_MODE, IDC_HIDE_AXES,
-                   IDC_SHOW_AXES})
+                   IDC_ANCHOR_BOTTOM_FRONT_LEFT, IDC_ROLL_TITLE, IDC_AXIS_MODE, IDC_HIDE_AXES})
         CHECK_EQ(std::string(TipOf(id)), RestOn(p, id));
     // A tip for every control seen that acts (labels and picture have no id), and no other.
     for (HWND c = GetWindow(p.panel, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
