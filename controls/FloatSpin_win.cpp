@@ -24,19 +24,6 @@ FloatSpin* FindSpin(Matches matches) {
     return nullptr;
 }
 
-WNDPROC ReplaceProc(HWND window, WNDPROC proc) {
-    return reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
-}
-
-// Puts back only a procedure that is still ours: one installed over it
-// since would lose its place in the chain.
-void RestoreProc(HWND window, WNDPROC ours, WNDPROC original) {
-    if (IsWindow(window) &&
-        GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ours))
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-}
-
 }  // namespace
 
 // A press held over a step that calls into the host: should the host end
@@ -60,8 +47,8 @@ bool FloatSpin::Attach(HWND updown) {
     if (!updown || hwnd) return false;
     hwnd = updown;
     AttachedSpins().push_back(this);
-    original = ReplaceProc(updown, Proc);
-    if ((buddyWindow = Buddy())) buddyOriginal = ReplaceProc(buddyWindow, BuddyProc);
+    original.Replace(updown, Proc);
+    if ((buddyWindow = Buddy())) buddyOriginal.Replace(buddyWindow, BuddyProc);
     SetRange(settings.minimum, settings.maximum, settings.step);
     return true;
 }
@@ -70,28 +57,28 @@ void FloatSpin::Detach() {
     if (!hwnd) return;
     auto& spins = AttachedSpins();
     spins.erase(std::remove(spins.begin(), spins.end(), this), spins.end());
-    RestoreProc(hwnd, Proc, original);
+    original.Restore(hwnd, Proc);
     ReleaseBuddy();
     hwnd = nullptr;
     EndPress();
 }
 
 void FloatSpin::ReleaseBuddy() {
-    if (buddyWindow) RestoreProc(buddyWindow, BuddyProc, buddyOriginal);
+    if (buddyWindow) buddyOriginal.Restore(buddyWindow, BuddyProc);
     buddyWindow = nullptr;
 }
 
 LRESULT CALLBACK FloatSpin::Proc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     FloatSpin* self = FindSpin([&](const FloatSpin* spin) { return spin->hwnd == window; });
-    if (!self) return DefWindowProcW(window, message, wp, lp);
-    const WNDPROC next = self->original;
+    if (!self) return DefaultProc(window, message, wp, lp);
+    const ReplacedProc next = self->original;
     return GuardedEntry(
         [&] {
             if (message != WM_NCDESTROY) return self->OnMessage(message, wp, lp);
             self->Detach();
-            return CallWindowProcW(next, window, message, wp, lp);
+            return next.Call(window, message, wp, lp);
         },
-        [&] { return CallWindowProcW(next, window, message, wp, lp); });
+        [&] { return next.Call(window, message, wp, lp); });
 }
 
 // Of the buddy's messages only the wheel is the spin's: the up-down
@@ -102,17 +89,17 @@ LRESULT CALLBACK FloatSpin::Proc(HWND window, UINT message, WPARAM wp, LPARAM lp
 // every keystroke: everything else goes straight on.
 LRESULT CALLBACK FloatSpin::BuddyProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     FloatSpin* self = FindSpin([&](const FloatSpin* spin) { return spin->buddyWindow == window; });
-    if (!self) return DefWindowProcW(window, message, wp, lp);
-    const WNDPROC next = self->buddyOriginal;
+    if (!self) return DefaultProc(window, message, wp, lp);
+    const ReplacedProc next = self->buddyOriginal;
     if (message == WM_MOUSEWHEEL)
         return GuardedEntry([&] { return self->OnWheel(wp); },
-                            [&] { return CallWindowProcW(next, window, message, wp, lp); });
+                            [&] { return next.Call(window, message, wp, lp); });
     if (message == WM_NCDESTROY) self->ReleaseBuddy();
-    return CallWindowProcW(next, window, message, wp, lp);
+    return next.Call(window, message, wp, lp);
 }
 
 LRESULT FloatSpin::Default(UINT message, WPARAM wp, LPARAM lp) {
-    return CallWindowProcW(original, hwnd, message, wp, lp);
+    return original.Call(hwnd, message, wp, lp);
 }
 
 LRESULT FloatSpin::OnMessage(UINT message, WPARAM wp, LPARAM lp) {

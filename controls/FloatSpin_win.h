@@ -11,6 +11,7 @@
 #include "controls/FloatSpinMath.h"
 #include "controls/SpinDrag.h"
 #include "win/CursorClip_win.h"
+#include "win/ReplacedProc_win.h"
 
 class FloatSpin {
 public:
@@ -22,10 +23,9 @@ public:
     // Takes the dialog's up-down control and applies the stored range. Its
     // owner routes UDN_DELTAPOS here. The control's own messages come here
     // too, for the drag and the wheel, and so do its buddy's, for the wheel,
-    // through subclasses of the plain kind: they cost a message nothing more
-    // than a call (SetWindowSubclass would cost each one a window-property
-    // lookup, under Wine a server round trip, and the up-down control
-    // handles a few messages at every step, the edit at every keystroke).
+    // through subclasses of the plain kind (ReplacedProc): the up-down
+    // control handles a few messages at every step, the edit at every
+    // keystroke.
     // The control lets go of each window at the window's WM_NCDESTROY.
     bool Attach(HWND updown);
     void Detach();
@@ -73,10 +73,10 @@ private:
     void SyncPosition(double value);
 
     HWND hwnd = nullptr;
-    WNDPROC original = nullptr;  // the up-down control's own procedure
+    ReplacedProc original;  // the up-down control's own procedure
     // The buddy, whose wheel comes here through a subclass of the same kind.
     HWND buddyWindow = nullptr;
-    WNDPROC buddyOriginal = nullptr;
+    ReplacedProc buddyOriginal;
     SpinSettings settings;
 
     // A press on the arrows, from the button's going down until its release,
