@@ -24,6 +24,11 @@ FloatSpin* FindSpin(Matches matches) {
     return nullptr;
 }
 
+// StepScale of Shift and Ctrl as a mouse message's key state has them.
+double KeysScale(WPARAM keys) {
+    return StepScale((keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0);
+}
+
 }  // namespace
 
 // A press held over a step that calls into the host: should the host end
@@ -178,7 +183,7 @@ void FloatSpin::OnPointerMoved(WPARAM keys) {
         const RECT inside{screen.left + 1, screen.top + 1, screen.right - 1, screen.bottom - 1};
         clip.Confine(inside);
     }
-    const double scale = StepScale((keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0);
+    const double scale = KeysScale(keys);
     HWND buddy = Buddy();
     {
         PressHeld held(*this);
@@ -275,9 +280,8 @@ void FloatSpin::Step(int delta, double scale) {
 // A step for every whole notch that the wheel's delta completes with the
 // parts of notches before it, with Shift and Ctrl as the message has them.
 LRESULT FloatSpin::OnWheel(WPARAM wp) {
-    const WORD keys = GET_KEYSTATE_WPARAM(wp);
     if (const int notches = wheel.Add(GET_WHEEL_DELTA_WPARAM(wp)))
-        Step(notches, StepScale((keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0));
+        Step(notches, KeysScale(GET_KEYSTATE_WPARAM(wp)));
     return 0;
 }
 

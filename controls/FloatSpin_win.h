@@ -25,8 +25,7 @@ public:
     // too, for the drag and the wheel, and so do its buddy's, for the wheel,
     // through subclasses of the plain kind (ReplacedProc): the up-down
     // control handles a few messages at every step, the edit at every
-    // keystroke.
-    // The control lets go of each window at the window's WM_NCDESTROY.
+    // keystroke. The control lets go of each window at its WM_NCDESTROY.
     bool Attach(HWND updown);
     void Detach();
     HWND Window() const { return hwnd; }
